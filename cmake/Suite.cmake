@@ -1,0 +1,30 @@
+# Helpers shared by every program of the suite.
+
+# Warnings for the project's own code.
+function(suite_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# A GoogleTest binary. Each test runs in a process of its own with Qt's
+# offscreen platform, so window tests need no display.
+#   suite_test(NAME name SOURCES a.cpp b.cpp LIBS lib1 lib2)
+function(suite_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT SUITE_TESTS)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  suite_warnings(${T_NAME})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} shell_testsupport GTest::gtest)
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SUITE_PNG_DIR=${CMAKE_BINARY_DIR}/windows")
+endfunction()
+
+# A program's executable: main.cpp starts the application and shows Form1.
+function(suite_app name lib)
+  add_executable(${name} main.cpp)
+  suite_warnings(${name})
+  target_link_libraries(${name} PRIVATE ${lib})
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()

@@ -1,0 +1,106 @@
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#if __has_include("suite_app.h")
+#include "suite_app.h"
+#define SUITE_HAVE_UI 1
+#endif
+
+namespace testsupport {
+
+ScratchDir::ScratchDir() {
+  char cwd[4096];
+  if (getcwd(cwd, sizeof cwd)) previous_ = cwd;
+  std::string tmpl = (std::filesystem::temp_directory_path() / "suite-test-XXXXXX").string();
+  if (char* made = mkdtemp(tmpl.data())) path_ = made;
+  if (path_.empty() || chdir(path_.c_str()) != 0) ADD_FAILURE() << "no scratch folder";
+}
+
+ScratchDir::~ScratchDir() {
+  if (!previous_.empty() && chdir(previous_.c_str()) != 0) std::perror("chdir");
+  std::error_code ec;
+  // Restore write permission first, in case a test made the folder read-only.
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+void Click(QWidget* root, const QString& name) {
+  auto* w = Find<QAbstractButton>(root, name);
+  if (!w) return;
+  EXPECT_TRUE(w->isEnabled()) << name.toStdString() << " is disabled";
+  QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void Type(QWidget* root, const QString& box, const QString& text) {
+  auto* w = Find<QLineEdit>(root, box);
+  if (!w) return;
+  w->selectAll();
+  w->del();
+  QTest::keyClicks(w, text);
+  if (w->text() != text) w->setText(text);  // characters keyClicks cannot type
+}
+
+QString TextOf(QWidget* root, const QString& name) {
+  QWidget* w = Find<QWidget>(root, name);
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+  return QString();
+}
+
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name) return w;
+  return nullptr;
+}
+
+std::string SaveWindowPng(QWidget* window, const std::string& file) {
+  const char* dir = std::getenv("SUITE_PNG_DIR");
+  std::string folder = dir ? dir : "windows";
+  QDir().mkpath(QString::fromStdString(folder));
+  window->show();
+  window->adjustSize();
+  QApplication::processEvents();
+  const std::string path = folder + "/" + file + ".png";
+  if (!window->grab().save(QString::fromStdString(path))) return std::string();
+  return path;
+}
+
+}  // namespace testsupport
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // Window tests run without a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+#ifdef SUITE_HAVE_UI
+  shell::InitSuiteApplication(app);
+#endif
+  return RUN_ALL_TESTS();
+}

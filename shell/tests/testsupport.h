@@ -1,0 +1,67 @@
+// Support for the suite's tests: a scratch folder per test, finding controls
+// of a window by name, and writing window images for inspection.
+#pragma once
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace testsupport {
+
+// A fresh empty folder that is the current folder while the object lives;
+// removed with everything in it afterwards.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string& path() const { return path_; }
+  // Path of a file in the folder.
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+  std::string previous_;
+};
+
+// A test fixture whose tests each run in their own scratch folder.
+class InScratchDir : public ::testing::Test {
+ protected:
+  ScratchDir dir_;
+};
+
+// Contents of a file ("" where it is missing).
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& content);
+bool FileExists(const std::string& path);
+
+// The child of `root` (or root itself) with the given objectName; fails the
+// test where there is none.
+template <class T = QWidget>
+T* Find(QWidget* root, const QString& name) {
+  if (root->objectName() == name) {
+    if (auto* self = qobject_cast<T*>(root)) return self;
+  }
+  T* w = root->findChild<T*>(name);
+  EXPECT_NE(w, nullptr) << "no control " << name.toStdString() << " in "
+                        << root->objectName().toStdString();
+  return w;
+}
+
+// Simulated user actions.
+void Click(QWidget* root, const QString& name);
+void Type(QWidget* root, const QString& box, const QString& text);  // replaces the text
+QString TextOf(QWidget* root, const QString& name);                 // box or label text
+
+// The top-level window with the given objectName, or nullptr.
+QWidget* TopLevel(const QString& name);
+
+// Render a window as shown into $SUITE_PNG_DIR/<file>.png (the build tree's
+// windows/ folder); returns the path written, or "" on failure.
+std::string SaveWindowPng(QWidget* window, const std::string& file);
+
+}  // namespace testsupport
