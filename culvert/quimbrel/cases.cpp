@@ -88,6 +88,13 @@ FreeSurfaceResults FreeSurfaceFlowCase(const FreeSurfaceInputs& in) {
   if (!(in.L > 0.0f)) return Failure<R>(messages::MustBePositive("洞长 L "));
   if (!(in.H > 0.0f)) return Failure<R>(messages::MustBePositive("进口水深 H "));
 
+  // sgl(8H) > L is short; 8H = L already counts as long.
+  const bool longCulvert = !(sgl(8.0 * in.H) > in.L);
+  if (longCulvert) {
+    if (!(in.n > 0.0f)) return Failure<R>(messages::MustBePositive("洞身糙率 n "));
+    if (in.i < 0.0f) return Failure<R>(messages::kNegativeSlope);
+  }
+
   const float i = EffectiveSlope(in.i);
   const float hs0 = sgl(double(in.h) - double(i) * in.L);
   const FlooredDepth floored = TailwaterFloor(hs0, in.H);
@@ -101,8 +108,7 @@ FreeSurfaceResults FreeSurfaceFlowCase(const FreeSurfaceInputs& in) {
 
   R r;
   r.ok = true;
-  if (sgl(8.0 * in.H) > in.L) {
-    r.longCulvert = false;
+  if (!longCulvert) {
     r.sigma = sigma;
     r.B = B;
     r.hs = hs0;
@@ -117,9 +123,7 @@ FreeSurfaceResults FreeSurfaceFlowCase(const FreeSurfaceInputs& in) {
     return r;
   }
 
-  // Long culvert.
-  if (!(in.n > 0.0f)) return Failure<R>(messages::MustBePositive("洞身糙率 n "));
-  if (in.i < 0.0f) return Failure<R>(messages::kNegativeSlope);
+  // Long culvert: the width of the weir formula is the start of the search.
   WidthSearchData search;
   search.Q = in.Q;
   search.L = in.L;
