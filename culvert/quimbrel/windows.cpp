@@ -224,7 +224,6 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
   row->setSpacing(0);
   row->addStretch(1);
   for (const char* name : {"Label38", "Label41"}) row->addWidget(FormBuilder::MakeLabel({name, ""}, this));
-  row->addWidget(Sub("", this));
   QLabel* o = Sub("", this);
   o->setObjectName("Label40");
   row->addWidget(o, 0, Qt::AlignBottom);
@@ -336,7 +335,7 @@ QLineEdit* ResultLine(FormBuilder& b, shell::Form* form, const QString& caption,
   row->setSpacing(2);
   row->addStretch(1);
   row->addWidget(FormBuilder::MakeLabel({{}, caption}, form));
-  for (QWidget* w : symbol) row->addWidget(w, 0, Qt::AlignBottom);
+  for (QWidget* w : symbol) row->addWidget(w);
   QLineEdit* e = ResultBox(form, box, heading, digits);
   row->addWidget(e);
   row->addStretch(1);
