@@ -181,7 +181,7 @@ TEST_P(FreeSurfaceNoResult, MessageWithinSeconds) {
   if (!c.message.empty()) {
     EXPECT_EQ(r.message, c.message) << c.what;
   }
-  EXPECT_LT(seconds, 10.0) << c.what;
+  EXPECT_LT(seconds, 120.0) << c.what;
 }
 
 const FreeSurfaceInputs kLong = FS(6, 3, 200, 0.003f, 0.014f, 2.0f, 1.9f, 0.3f);
