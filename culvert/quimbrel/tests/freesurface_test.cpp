@@ -237,3 +237,35 @@ TEST(WeirWidthSearch, NeverPassingWeirEndsAtTheBound) {
 }
 
 }  // namespace
+
+namespace {
+
+// The stage-discharge relation uses the same profile with the critical depth
+// without the factor 1.1 and its own trial depth as the bisection's inlet
+// depth. Reference script, profile(1.6, 6, 0.002, 0.014, 200, 0.3, H, 1.0):
+// hc = 1.1275380, h0 = 1.7517090, hs = 1.8218330 for H = 2 and 1.7037340
+// for H = 1 (the bisection turns the other way).
+TEST(LongCulvertInletDepth, ParametrisedForTheStageDischargeRelation) {
+  fs::LongCulvertData d;
+  d.B = 1.6f; d.Q = 6.0f; d.i = 0.002f; d.n = 0.014f; d.L = 200.0f; d.h = 0.3f;
+  d.criticalFactor = 1.0;
+  d.inletDepth = 2.0f;
+  const fs::LongCulvertProfile above = fs::LongCulvertInletDepth(d);
+  ASSERT_EQ(above.failure, fs::ProfileFailure::None);
+  EXPECT_FLOAT_EQ(above.hc, 1.1275379657745361f);
+  EXPECT_FLOAT_EQ(above.h0, 1.751708984375f);
+  EXPECT_FLOAT_EQ(above.hs, 1.8218330144882202f);
+  d.inletDepth = 1.0f;
+  const fs::LongCulvertProfile below = fs::LongCulvertInletDepth(d);
+  ASSERT_EQ(below.failure, fs::ProfileFailure::None);
+  EXPECT_FLOAT_EQ(below.hs, 1.703734040260315f);
+}
+
+TEST(LongCulvertInletDepth, NormalDepthBeyondTheSearchIsReported) {
+  fs::LongCulvertData d;
+  d.B = 0.5f; d.Q = 5000.0f; d.i = 0.00001f; d.n = 0.014f; d.L = 200.0f; d.h = 1.0f;
+  d.inletDepth = 2.0f;
+  EXPECT_EQ(fs::LongCulvertInletDepth(d).failure, fs::ProfileFailure::NormalDepthNotConverged);
+}
+
+}  // namespace

@@ -298,3 +298,19 @@ TEST_F(QuimbrelWindows, MissingFileForAnExistingProject) {
   EXPECT_NE(TextOf(f2, "Message"), "");
   EXPECT_EQ(TextOf(f2, "Text5"), "1");  // the pre-fill stays
 }
+
+TEST_F(QuimbrelWindows, PrintAndEnd) {
+  Type(form1_, "Text1", "pr");
+  Click(form1_, "Option1");
+  Choose("2", "1", "1.5");
+  QWidget* f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  Click(f4, "Command1");
+  EXPECT_NE(TextOf(f4, "Message"), "");  // where the page went
+  Click(form1_, "Command1");
+  EXPECT_NE(TextOf(form1_, "Message"), "");
+  Click(f4, "Command3");  // ends the program: every window closes
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(TopLevel("Form1"), nullptr);
+  EXPECT_EQ(TopLevel("Form4"), nullptr);
+}
