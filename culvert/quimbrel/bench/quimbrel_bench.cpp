@@ -28,7 +28,7 @@ void BM_FreeSurfaceShort(benchmark::State& state) {
 BENCHMARK(BM_FreeSurfaceShort)->Name("FreeSurfaceFlowCase/short");
 
 // Long culverts: 111 width passes (steep, h > h0) and 582 passes (mild slope,
-// the first 300-odd widths drowned).
+// the first 206 widths drowned).
 void BM_FreeSurfaceLong(benchmark::State& state) {
   const FreeSurfaceInputs in = state.range(0) == 0 ? FS(6, 200, 0.003f, 2.0f, 1.9f)
                                                    : FS(6, 200, 0.0005f, 2.0f, 1.9f);

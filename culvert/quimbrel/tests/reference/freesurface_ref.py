@@ -93,6 +93,7 @@ def free_surface(Q, D, L, i, n, H, h, V):
         return dict(kind='short', hs=hc if raised else hs0, sigma=sig, B=B, hc=hc, raised=raised)
     H0 = f32(H + 1.05 * V * V / 19.62)
     passes = 0
+    drowned = 0  # passes whose profile depth reaches the total head (sigma 0)
     while True:
         passes += 1
         B = f32(B + 0.001)
@@ -100,10 +101,14 @@ def free_surface(Q, D, L, i, n, H, h, V):
         hs = hsp
         if f32(0.72 * H) > hs:
             hs = f32(0.72 * H)
-        sig = f32(2.31 * (hs / H0) * (1 - hs / H0) ** 0.4) if hs < H0 else 0.0
+        if hs < H0:
+            sig = f32(2.31 * (hs / H0) * (1 - hs / H0) ** 0.4)
+        else:
+            sig = 0.0
+            drowned += 1
         Qw = f32(B * sig * 0.95 * 0.36 * 4.4295 * H0 ** 1.5)
         if Qw > Q:
-            return dict(kind='long', hs=hsp, sigma=sig, B=B, h0=h0, hc=hc, passes=passes, k=k, x=P['x'], j=P['j'])
+            return dict(kind='long', hs=hsp, sigma=sig, B=B, h0=h0, hc=hc, passes=passes, drowned=drowned, k=k, x=P['x'], j=P['j'])
 
 
 def pressure(Q, D, L, i, n, H, h, V, x1, x2, x3, x4, x5):
