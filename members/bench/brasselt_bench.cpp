@@ -1,0 +1,46 @@
+// Timing of the flexural case computations.
+#include "flexure.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+brasselt::Materials Chosen(int concreteBox, int steelBox) {
+  brasselt::MemberState s;
+  brasselt::ConcreteBoxClicked(s, concreteBox);
+  brasselt::SteelBoxClicked(s, steelBox);
+  return s.materials;
+}
+
+void BM_RectFlexuralSingly(benchmark::State& state) {
+  const auto m = Chosen(7, 16);
+  brasselt::RectFlexuralInputs in{25, 46, 0, 3.5f, 3.5f, 120, 1.2f};
+  for (auto _ : state) benchmark::DoNotOptimize(brasselt::RectFlexuralCase(in, m, brasselt::Beam));
+}
+BENCHMARK(BM_RectFlexuralSingly);
+
+void BM_RectFlexuralDoubly(benchmark::State& state) {
+  const auto m = Chosen(6, 16);
+  brasselt::RectFlexuralInputs in{20, 40, 0, 3.5f, 3.5f, 160, 1.2f};
+  for (auto _ : state) benchmark::DoNotOptimize(brasselt::RectFlexuralCase(in, m, brasselt::Beam));
+}
+BENCHMARK(BM_RectFlexuralDoubly);
+
+void BM_TSectionFlexural(benchmark::State& state) {
+  const auto m = Chosen(6, 16);
+  brasselt::TSectionFlexuralInputs in{25, 70, 0, 0, 60, 8, 0, 5, 3.5f, 400, 1.2f};
+  for (auto _ : state) benchmark::DoNotOptimize(brasselt::TSectionFlexuralCase(in, m));
+}
+BENCHMARK(BM_TSectionFlexural);
+
+// The worst case that still ends: the stepping runs to its round bound.
+void BM_RectFlexuralRoundBound(benchmark::State& state) {
+  const auto m = Chosen(6, 16);
+  brasselt::RectFlexuralInputs in{3000, 3000, 0, 3.5f, 3.5f, 1e9f, 1.2f};
+  for (auto _ : state) benchmark::DoNotOptimize(brasselt::RectFlexuralCase(in, m, brasselt::Beam));
+}
+BENCHMARK(BM_RectFlexuralRoundBound)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
