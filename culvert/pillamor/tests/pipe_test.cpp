@@ -1,0 +1,3 @@
+#include "pipe.h"
+#include <gtest/gtest.h>
+TEST(Placeholder, Builds) { SUCCEED(); }
