@@ -8,6 +8,8 @@
 // 0 until chosen, compared by exact value.
 #pragma once
 
+#include "project.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -90,7 +92,10 @@ struct HandedMemberValues {
   float l0 = 0, e = 0;     // effective length, eccentricity about the tension steel, cm
 };
 
-struct MemberState {
+// Module1 of Brasselt. ProjectName (from ProjectValues) follows the main
+// window's name box as typed; the windows build their file names from the
+// name kept for their member kind.
+struct MemberState : shell::ProjectValues {
   float MemberKind = 0;
   float FlangeLayout = 0;
   // One project name per name slot: kind 1; kinds 2 and 3; kind 4; kind 5.
