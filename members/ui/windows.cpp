@@ -4,6 +4,10 @@
 #include "numbers.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -34,6 +38,16 @@ QLabel* Small(const QString& text, QWidget* parent, const QString& name = QStrin
   l->setAlignment(Qt::AlignBottom);
   return l;
 }
+
+// A wrapping label of fixed width, as tall as its text needs.
+void FitWrapped(QLabel* label, int width) {
+  label->setFixedWidth(width);
+  label->setMinimumHeight(label->heightForWidth(width));
+}
+
+constexpr int NoteWidth = 780;
+
+int HintWidth(bool tSection) { return tSection ? 940 : 860; }
 
 }  // namespace
 
@@ -71,8 +85,7 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
     title->addStretch(1);
   }
   b.Line({{"Label2", "程序编制说明："}});
-  QLabel* note1 = b.Paragraph({"Label3", ""});
-  note1->setMinimumWidth(760);
+  b.Paragraph({"Label3", ""});
   // Note (2): four lines, its symbols in labels of their own.
   b.Line({{"Label4", ""}});
   {
@@ -138,6 +151,7 @@ void Form1::Form_Load() {
       {"Label14", "）计算"},
       {"Label15", "的值(程序中要求输入的各种内力值与《规范》相同) 。"},
   });
+  FitWrapped(Lbl("Label3"), NoteWidth);
 }
 
 void Form1::Text1_Change() {
@@ -308,8 +322,7 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
   b.Gap(6);
 
   for (const char* name : {"Label80", "Label81", "Label82", "Label83"}) {
-    QLabel* hint = b.Paragraph({name, ""});
-    hint->setMinimumWidth(tSection ? 900 : 820);
+    b.Paragraph({name, ""});
   }
   b.Gap(6);
   auto actions = b.Buttons({{"Command1", "显示计算成果"},
@@ -368,6 +381,7 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
     QLineEdit* asc = FormBuilder::MakeBox("Text16", "", this);
     asc->setReadOnly(true);
     asc->setFrame(false);
+    asc->setStyleSheet("background: transparent;");
     asc->setMaximumWidth(90);
     row->addWidget(asc);
     row->addWidget(FormBuilder::MakeLabel({"Label63", ""}, this));
@@ -400,6 +414,7 @@ void FlexuralWindow::Form_Load() {
                      {"Label81", Hint1},
                      {"Label82", Hint2},
                      {"Label83", Hint3}});
+  for (const char* hint : {"Label80", "Label81", "Label82", "Label83"}) FitWrapped(Lbl(hint), HintWidth(tSection_));
   const auto& names = InputNames();
   if (auto fields = LoadSavedInputs(p_.m, ProjectName(), tSection_ ? TSectionSuffix : RectSuffix, names.size()))
     FillBoxes(names, *fields);
@@ -481,6 +496,45 @@ void FlexuralWindow::Command6_Click() { p_.OpenForm8(); }
 
 // ---------------------------------------------------------------- Form7, Form8
 
+ColumnLabel::ColumnLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+
+double ColumnLabel::ColumnWidth() const { return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')); }
+
+int ColumnLabel::Columns(QChar c) const {
+  return QFontMetricsF(font()).horizontalAdvance(c) > ColumnWidth() * 1.2 ? 2 : 1;
+}
+
+double ColumnLabel::ColumnX(int column) const { return contentsRect().left() + column * ColumnWidth(); }
+
+QSize ColumnLabel::sizeHint() const {
+  int columns = 0;
+  for (QChar c : text()) columns += Columns(c);
+  const QFontMetricsF fm(font());
+  const QMargins m = contentsMargins();
+  return QSize(static_cast<int>(std::ceil(columns * ColumnWidth())) + m.left() + m.right() + 2,
+               static_cast<int>(std::ceil(fm.height())) + m.top() + m.bottom() + 2);
+}
+
+QSize ColumnLabel::minimumSizeHint() const { return sizeHint(); }
+
+void ColumnLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QFontMetricsF fm(font());
+  const double w = ColumnWidth();
+  const double baseline = contentsRect().top() + 1 + fm.ascent();
+  int column = 0;
+  for (QChar c : text()) {
+    const int n = Columns(c);
+    // A glyph is centred in its one or two columns.
+    const double x = ColumnX(column) + (n * w - fm.horizontalAdvance(c)) / 2;
+    painter.drawText(QPointF(x, baseline), QString(c));
+    column += n;
+  }
+}
+
+
 namespace {
 
 const char* const Form7Captions[] = {
@@ -512,9 +566,9 @@ const std::pair<const char*, const char*> Form8Captions[] = {
 };
 
 QLabel* FixedLabel(const QString& name, QWidget* parent, const QFont& font) {
-  QLabel* l = FormBuilder::MakeLabel({name, ""}, parent);
+  auto* l = new ColumnLabel(parent);
+  l->setObjectName(name);
   l->setFont(font);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return l;
 }
 

@@ -7,6 +7,7 @@
 #include "memberstate.h"
 #include "program.h"
 
+#include <QLabel>
 #include <QPointer>
 
 class QWidget;
@@ -88,6 +89,22 @@ class Form8 : public shell::Form {
  public:
   Form8();
   void Form_Load();
+};
+
+// A label that sets its text in fixed columns, as padded reference tables
+// intend: every character takes one column, a character wider than a
+// column (a Chinese character) two, whatever the font's own advances.
+class ColumnLabel : public QLabel {
+ public:
+  explicit ColumnLabel(QWidget* parent);
+  double ColumnWidth() const;        // pixels of one column
+  double ColumnX(int column) const;  // left edge of a column in the label
+  int Columns(QChar c) const;        // 1, or 2 for a wide character
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // The monospaced font of the cover table, in which a Chinese character
