@@ -45,6 +45,8 @@ class Form1 : public shell::Form {
   void Command2_Click();              // open the window of the member kind
   void Command1_Click();              // print the notes
 
+  Program& program() { return p_; }
+
  private:
   Program& p_;
   bool nameTyped_ = false;  // Text1 changed at least once
@@ -95,6 +97,7 @@ class Form8 : public shell::Form {
 // intend: every character takes one column, a character wider than a
 // column (a Chinese character) two, whatever the font's own advances.
 class ColumnLabel : public QLabel {
+  Q_OBJECT
  public:
   explicit ColumnLabel(QWidget* parent);
   double ColumnWidth() const;        // pixels of one column
