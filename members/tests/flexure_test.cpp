@@ -225,6 +225,21 @@ TEST(TSectionFlexural, BeyondTheBalancedDepthComputesCompressionSteel) {
   EXPECT_TRUE(r.showRequiredCompression);
 }
 
+TEST(TSectionFlexural, ACompressionZoneWithinTheFlangeGoesOnAsTheFlangeRectangle) {
+  // python: C20, Ⅱ, b 20, h 60, a 2, b'f 60, h'f 12, A's 10, a' 3.5, M 420:
+  // the flange alone carries 3.744e7 < T = 5.04e7; the T section needs
+  // x = 7.905 (between 2a = 4 and h'f = 12) with As = 30.5839. The rectangle
+  // 60 wide goes on from that As: x = (310·As − 3100)/600 = 10.635, whose
+  // capacity 5.0512e7 already exceeds T, so As stays; ρ is on b'f.
+  const auto r = TSectionFlexuralCase(TSec(20, 60, 60, 12, 10, 2, 3.5f, 420), Chosen(C20, GradeII));
+  ASSERT_TRUE(r.ok) << r.error;
+  ExpectStepped(r.As, 30.5839290831814, 0.05);
+  ExpectStepped(r.x, 10.63503002631039, 0.05 * 310 / 600);
+  EXPECT_NEAR(r.ratio, 100 * r.As / (60 * 58), 0.005);
+  EXPECT_FALSE(r.compressionLever);  // 2a' = 7 < x
+  EXPECT_FLOAT_EQ(r.Asc, 10);
+}
+
 TEST(TSectionFlexural, UsesTheBeamMinimum) {
   // A small moment on a T section: grade Ⅰ gives the beam's 0.2 % of b·h0
   // (web 20, h0 = 60 − 5), i.e. 2.2 cm².

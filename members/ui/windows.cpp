@@ -382,7 +382,8 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
     asc->setReadOnly(true);
     asc->setFrame(false);
     asc->setStyleSheet("background: transparent;");
-    asc->setMaximumWidth(90);
+    asc->setMaximumWidth(64);
+    asc->setAlignment(Qt::AlignLeft);
     row->addWidget(asc);
     row->addWidget(FormBuilder::MakeLabel({"Label63", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label61", ""}, this));
