@@ -1,0 +1,222 @@
+// The stage-discharge row procedure. Expected inlet depths come from
+// tests/reference/stagedischarge_ref.py (an independent Python rendering with
+// single rounding through struct), or from the pressure and semi-pressure
+// formulas solved for H in closed form, as each test says.
+#include "stagedischarge.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+
+using namespace vostrane;
+
+namespace {
+
+CulvertData Culvert(float B, float D, float L, float i, float n, float V, float xi) {
+  CulvertData c;
+  c.B = B; c.D = D; c.L = L; c.i = i; c.n = n; c.V = V; c.xi = xi;
+  return c;
+}
+
+// B 2, D 1.5, L 5, i 0.005, n 0.014, V 0.3, ξ 0.5: sgl(1.2D) = 1.8, sgl(1.5D) = 2.25.
+const CulvertData kShort = Culvert(2, 1.5f, 5, 0.005f, 0.014f, 0.3f, 0.5f);
+// The same barrel 60 m long on i 0.002.
+const CulvertData kLong = Culvert(2, 1.5f, 60, 0.002f, 0.014f, 0.3f, 0.5f);
+
+struct RowCase {
+  const char* what;
+  CulvertData c;
+  float Q, h;
+  float H;  // reference script
+  Regime regime;
+};
+class RowTable : public ::testing::TestWithParam<RowCase> {};
+
+TEST_P(RowTable, InletDepthOfTheRow) {
+  const RowCase rc = GetParam();
+  const StageDischargeResults r = StageDischargeCase(rc.c, {{rc.Q, rc.h}});
+  ASSERT_TRUE(r.ok) << r.message;
+  ASSERT_EQ(r.rows.size(), 1u);
+  const RowResult& row = r.rows[0];
+  ASSERT_TRUE(row.ok) << rc.what << ": " << row.message;
+  EXPECT_FLOAT_EQ(row.H, rc.H) << rc.what;
+  EXPECT_EQ(row.regime, rc.regime) << rc.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regimes, RowTable,
+    ::testing::Values(
+        // hk = RoundTo(0.467·1^(2/3), 3) = 0.467 ≤ h: hs = h − iL = 0.575.
+        RowCase{"short, start at h - iL", kShort, 2, 0.6f, 0.7569977045059204f,
+                Regime::ShortCulvert},
+        // h below hk: the start depth is hk = 0.467.
+        RowCase{"short, start at hk", kShort, 2, 0.2f, 0.7739960551261902f, Regime::ShortCulvert},
+        // h = D is not submerged at the start; the trial passes 1.2D.
+        RowCase{"semi-pressure from h = D", kShort, 9, 1.5f, 2.1020171642303467f,
+                Regime::SemiPressure},
+        // The semi-pressure trial passes 1.5D; the pressure trial restarts at
+        // h + vh (its head not yet positive there) and ends below 1.5D.
+        RowCase{"pressure restarted below 1.5D", kShort, 10, 1.0f, 2.134082555770874f,
+                Regime::NonSubmergedPressure},
+        // h = D, past 1.5D: submerged pressure flow (h ≥ D).
+        RowCase{"h = D past 1.5D is submerged", kShort, 10, 1.5f, 2.3590428829193115f,
+                Regime::SubmergedPressure},
+        RowCase{"submerged from the start", kShort, 9, 1.6f, 2.291043281555176f,
+                Regime::SubmergedPressure},
+        RowCase{"submerged, V = 0", Culvert(2, 1.5f, 5, 0.005f, 0.014f, 0, 0.5f), 9, 1.6f,
+                2.2909975051879883f, Regime::SubmergedPressure},
+        // 8H ≤ L: the profile once, then the weir alone.
+        RowCase{"long culvert", kLong, 2, 0.6f, 0.7679963111877441f, Regime::LongCulvert},
+        RowCase{"long culvert, start at hk", kLong, 2, 0.2f, 0.7749960422515869f,
+                Regime::LongCulvert},
+        // The inlet depth lies below the outlet depth: the bed falls 0.12 m.
+        RowCase{"long culvert, deep outlet", kLong, 3, 1.2f, 1.1940053701400757f,
+                Regime::LongCulvert},
+        // A typed slope of 0 is computed as 0.00001.
+        RowCase{"long culvert, zero slope", Culvert(2, 1.5f, 60, 0, 0.014f, 0.3f, 0.5f), 2, 0.6f,
+                0.7943975329399109f, Regime::LongCulvert}));
+
+TEST(RowProcedure, EightTimesHEqualToLIsLong) {
+  // h below hk, so the start depth 0.467 and the first passing depth
+  // 0.77399606 do not depend on L. With L = 8·0.77399606 exactly the culvert
+  // is long (profile, then 0.77499604); one single below it, short.
+  const float H = 0.7739960551261902f;
+  CulvertData c = kShort;
+  c.L = 8.0f * H;
+  const RowResult atL = StageDischargeCase(c, {{2, 0.2f}}).rows.at(0);
+  ASSERT_TRUE(atL.ok) << atL.message;
+  EXPECT_EQ(atL.regime, Regime::LongCulvert);
+  EXPECT_FLOAT_EQ(atL.H, 0.7749960422515869f);
+  c.L = std::nextafter(8.0f * H, 0.0f);
+  const RowResult below = StageDischargeCase(c, {{2, 0.2f}}).rows.at(0);
+  ASSERT_TRUE(below.ok) << below.message;
+  EXPECT_EQ(below.regime, Regime::ShortCulvert);
+  EXPECT_EQ(below.H, H);
+}
+
+// The pressure and semi-pressure searches against their formulas solved for
+// H: the accepted depth is the first 1 mm step at or above the exact root.
+TEST(RowProcedure, PressureSearchesMeetTheirClosedForms) {
+  const CulvertData c = kShort;
+  const double vh = 1.1 * 0.3 * 0.3 / 19.62;
+  const double iL = 0.005 * 5;
+  // μ by hand: R = 2·1.5/3.5/2 = 0.4285714, Cz = R^(1/6)/0.014,
+  // ξf = 19.62·5/(Cz²·R), μ = 1/√(1.5 + ξf).
+  const double R = 2.0 * 1.5 / 3.5 / 2.0;
+  const double Cz = std::pow(R, 1.0 / 6.0) / 0.014;
+  const double mu = 1.0 / std::sqrt(1.5 + 19.62 * 5 / (Cz * Cz * R));
+  EXPECT_NEAR(PressureFlowCoefficient(c).mu, mu, 1e-6);
+
+  // Submerged: Q = B·μ·D·4.4295·√(iL + H − h).
+  const double k = 2.0 * mu * 1.5 * 4.4295;
+  const double subRoot = std::pow(9.0 / k, 2) + 1.6 - iL;
+  const RowResult sub = StageDischargeCase(c, {{9, 1.6f}}).rows.at(0);
+  EXPECT_GE(sub.H, subRoot - 2e-5);
+  EXPECT_LT(sub.H, subRoot + 0.001 + 2e-5);
+
+  // Free outlet: Q = B·μ·D·4.4295·√(iL + H − 0.85D).
+  const double freeRoot = std::pow(10.0 / k, 2) + 0.85 * 1.5 - iL;
+  const RowResult fr = StageDischargeCase(c, {{10, 1.0f}}).rows.at(0);
+  EXPECT_GE(fr.H, freeRoot - 2e-5);
+  EXPECT_LT(fr.H, freeRoot + 0.001 + 2e-5);
+
+  // Semi-pressure: Q = 0.67·B·D·4.4295·√(H + vh − 0.74D + iL).
+  const double semiRoot = std::pow(9.0 / (0.67 * 2 * 1.5 * 4.4295), 2) + 0.74 * 1.5 - iL - vh;
+  const RowResult semi = StageDischargeCase(c, {{9, 1.5f}}).rows.at(0);
+  EXPECT_GE(semi.H, semiRoot - 2e-5);
+  EXPECT_LT(semi.H, semiRoot + 0.001 + 2e-5);
+}
+
+TEST(RowProcedure, StartDepth) {
+  // hk = RoundTo(0.467·(Q/B)^(2/3), 3): Q/B = 8 gives 0.467·4 = 1.868.
+  EXPECT_FLOAT_EQ(StartDepth(16, 0.5f, 2, 0.005f, 5), 1.868f);
+  // h equal to hk takes h − iL.
+  EXPECT_FLOAT_EQ(StartDepth(16, 1.868f, 2, 0.005f, 5), static_cast<float>(1.868f - 0.025));
+  // Q/B = 1.5: 0.467·1.3103707 = 0.6119431, rounded 0.612.
+  EXPECT_FLOAT_EQ(StartDepth(3, 0.5f, 2, 0.005f, 5), 0.612f);
+  EXPECT_FLOAT_EQ(ApproachVelocityHead(0.3f), static_cast<float>(1.1 * 0.09 / 19.62));
+}
+
+TEST(RowCount, WholeNumbersFromZeroToTen) {
+  for (float C : {0.0f, 1.0f, 10.0f}) EXPECT_TRUE(ValidRowCount(C)) << C;
+  for (float C : {-1.0f, 11.0f, 2.5f, std::nanf("")}) EXPECT_FALSE(ValidRowCount(C)) << C;
+}
+
+// Rows without a value: a message for that row, no depth, no hang.
+struct RowFault {
+  const char* what;
+  CulvertData c;
+  float Q, h;
+  std::string message;
+};
+class RowFaults : public ::testing::TestWithParam<RowFault> {};
+
+TEST_P(RowFaults, MessageWithinSeconds) {
+  const RowFault f = GetParam();
+  const auto start = std::chrono::steady_clock::now();
+  const StageDischargeResults r = StageDischargeCase(f.c, {{f.Q, f.h}});
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_TRUE(r.ok) << f.what;
+  EXPECT_FALSE(r.rows.at(0).ok) << f.what;
+  EXPECT_EQ(r.rows.at(0).message, f.message) << f.what;
+  EXPECT_LE(r.rows.at(0).passes, kRowMaxPasses) << f.what;
+  EXPECT_LT(seconds, 30.0) << f.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RowFaults,
+    ::testing::Values(
+        RowFault{"Q = 0", kShort, 0, 0.6f, "流量 Q 必须大于 0"},
+        RowFault{"Q < 0", kShort, -2, 0.6f, "流量 Q 必须大于 0"},
+        // h − iL = 0.5 − 1 < 0 with h above hk: σ would be negative.
+        RowFault{"start depth below the bed", Culvert(2, 1.5f, 20, 0.05f, 0.014f, 0.3f, 0.5f), 1,
+                 0.5f, messages::kNoStartDepth},
+        RowFault{"negative slope, long", Culvert(2, 1.5f, 60, -0.002f, 0.014f, 0.3f, 0.5f), 2,
+                 0.6f, messages::kNegativeSlope},
+        RowFault{"n = 0, long", Culvert(2, 1.5f, 60, 0.002f, 0.0f, 0.3f, 0.5f), 2, 0.6f,
+                 "管身糙率 n 必须大于 0"},
+        RowFault{"n = 0, pressure", Culvert(2, 1.5f, 5, 0.005f, 0.0f, 0.3f, 0.5f), 9, 1.6f,
+                 "管身糙率 n 必须大于 0"},
+        RowFault{"loss sum not positive", Culvert(2, 1.5f, 5, 0.005f, 0.014f, 0.3f, -3.0f), 9,
+                 1.6f, messages::kNoPressureCoefficient},
+        // Normal depth beyond 100 m on a nearly flat bed.
+        RowFault{"normal depth out of reach", Culvert(0.5f, 200, 2000, 0.0f, 0.014f, 0, 0.5f),
+                 300, 0.5f, messages::kNormalDepthNotConverged},
+        // A discharge the barrel cannot pass within 200 m of head.
+        RowFault{"discharge out of reach", kShort, 1.0e6f, 1.6f, messages::kTrialNotConverged},
+        // h + vh so large that 1 mm no longer changes it in single precision.
+        RowFault{"depth beyond single steps", kShort, 9, 1.0e5f, messages::kTrialStalled}));
+
+TEST(StageDischargeCase, SectionWithoutValueHasNoRows) {
+  struct Fault {
+    float CulvertData::*field;
+    float v;
+    const char* message;
+  };
+  for (const Fault& f : {Fault{&CulvertData::B, 0, "洞宽 B 必须大于 0"},
+                         Fault{&CulvertData::D, -1, "洞高 D 必须大于 0"},
+                         Fault{&CulvertData::L, 0, "洞长 L 必须大于 0"}}) {
+    CulvertData c = kShort;
+    c.*f.field = f.v;
+    const StageDischargeResults r = StageDischargeCase(c, {{2, 0.6f}});
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, f.message);
+    EXPECT_TRUE(r.rows.empty());
+  }
+}
+
+TEST(StageDischargeCase, RowsAreIndependent) {
+  // A failing row does not disturb the others, and each keeps its own result.
+  const StageDischargeResults r = StageDischargeCase(kShort, {{2, 0.6f}, {0, 0.6f}, {9, 1.6f}});
+  ASSERT_TRUE(r.ok);
+  ASSERT_EQ(r.rows.size(), 3u);
+  EXPECT_FLOAT_EQ(r.rows[0].H, 0.7569977045059204f);
+  EXPECT_FALSE(r.rows[1].ok);
+  EXPECT_FLOAT_EQ(r.rows[2].H, 2.291043281555176f);
+  EXPECT_EQ(messages::OfRow(2, r.rows[1].message), "第 2 组：流量 Q 必须大于 0");
+}
+
+}  // namespace
