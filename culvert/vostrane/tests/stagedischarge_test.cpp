@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 using namespace vostrane;
@@ -32,6 +33,7 @@ struct RowCase {
   float H;  // reference script
   Regime regime;
 };
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.what; }
 class RowTable : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P(RowTable, InletDepthOfTheRow) {
@@ -151,6 +153,7 @@ struct RowFault {
   float Q, h;
   std::string message;
 };
+void PrintTo(const RowFault& f, std::ostream* os) { *os << f.what; }
 class RowFaults : public ::testing::TestWithParam<RowFault> {};
 
 TEST_P(RowFaults, MessageWithinSeconds) {

@@ -1,0 +1,273 @@
+// Vostrane driven through its windows by control name: the main window, the
+// stage-discharge window's data file, results, messages and printing.
+// Expected inlet depths are those of the engine tests
+// (stagedischarge_ref.py), rounded as the boxes show them.
+#include "windows.h"
+
+#include "testsupport.h"
+
+#include <QApplication>
+
+using namespace testsupport;
+using vostrane::ArrayBox;
+
+namespace {
+
+class VostraneWindows : public InScratchDir {
+ protected:
+  void SetUp() override {
+    form1_ = vostrane::CreateForm1();
+    form1_->show();
+  }
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  QWidget* Open(const QString& project, const char* option) {
+    Type(form1_, "Text1", project);
+    Click(form1_, option);
+    Click(form1_, "Command1");
+    return TopLevel("Form2");
+  }
+
+  // The section boxes and the first rows.
+  static void FillSection(QWidget* f2, const QStringList& section) {
+    for (int k = 0; k < section.size(); ++k) Type(f2, QString("Text%1").arg(k + 1), section[k]);
+  }
+  static void FillRows(QWidget* f2, const QList<QStringList>& rows) {
+    for (int k = 0; k < rows.size(); ++k) {
+      Type(f2, ArrayBox("Text9", k), rows[k][0]);
+      Type(f2, ArrayBox("Text10", k), rows[k][1]);
+    }
+  }
+  // Column k of the results: Q, H, h.
+  static QStringList Column(QWidget* f2, int k) {
+    return {TextOf(f2, ArrayBox("Text11", k)), TextOf(f2, ArrayBox("Text12", k)),
+            TextOf(f2, ArrayBox("Text13", k))};
+  }
+  static void CloseAndDelete(QWidget* w) {
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  QWidget* form1_ = nullptr;
+};
+
+// B 2, D 1.5, L 5, i 0.005, n 0.014, V 0.3, ξ 0.5.
+const QStringList kSection = {"2", "1.5", "5", "0.005", "0.014", "0.3", "0.5", "3"};
+// Short culvert 0.7569977, semi-pressure 2.1020172, pressure restarted below
+// 1.5D 2.1340826.
+const QList<QStringList> kRows = {{"2", "0.6"}, {"9", "1.5"}, {"10", "1"}};
+const char* const kFile = "2,1.5,5,0.005,0.014,0.3,0.5,3\r\n2,0.6\r\n9,1.5\r\n10,1\r\n";
+
+}  // namespace
+
+TEST_F(VostraneWindows, MainWindowNotesSymbolsAndButtons) {
+  EXPECT_EQ(TextOf(form1_, "Label1"), "Vostrane");
+  EXPECT_EQ(form1_->windowTitle(), "Form1");
+  EXPECT_EQ(TextOf(form1_, "Label8"), "≤ ");
+  EXPECT_EQ(TextOf(form1_, "Label40"), "≤ ");
+  EXPECT_EQ(TextOf(form1_, "Label20"), "β");
+  EXPECT_EQ(TextOf(form1_, "Command1"), "输入或显示基本资料");
+  EXPECT_EQ(TextOf(form1_, "Command2"), "打印程序编制说明");
+  SaveWindowPng(form1_, "vostrane-Form1");
+  // The open button needs no case choice.
+  Click(form1_, "Command1");
+  EXPECT_NE(TopLevel("Form2"), nullptr);
+}
+
+TEST_F(VostraneWindows, NewProjectComputesSavesAndShows) {
+  QWidget* f2 = Open("abc", "Option1");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(f2->windowTitle(), "Form2");
+  EXPECT_EQ(TextOf(f2, "Label29"), "ξ");
+  for (const char* l : {"Label37", "Label50", "Label52"}) EXPECT_EQ(TextOf(f2, l), " ～") << l;
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_EQ(TextOf(f2, "Text2"), "");
+  EXPECT_EQ(TextOf(f2, "Text4"), "");
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text9", 9)), " ");
+  EXPECT_EQ(TextOf(f2, "Command1"), "显示计算成果");
+  EXPECT_EQ(TextOf(f2, "Command2"), "打印基本资料及计算成果");
+  EXPECT_EQ(TextOf(f2, "Command3"), "结 束 计 算");
+  SaveWindowPng(f2, "vostrane-Form2-new");
+
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  EXPECT_EQ(ReadFile("abcVostranes.dat"), kFile);
+  EXPECT_EQ(Column(f2, 0), QStringList({"2", "0.757", "0.6"}));
+  EXPECT_EQ(Column(f2, 1), QStringList({"9", "2.102", "1.5"}));
+  EXPECT_EQ(Column(f2, 2), QStringList({"10", "2.134", "1"}));
+  // Columns beyond C show nothing.
+  EXPECT_EQ(Column(f2, 3), QStringList({"", "", ""}));
+  SaveWindowPng(f2, "vostrane-Form2-computed");
+}
+
+TEST_F(VostraneWindows, QAndHShownAsTypedHRounded) {
+  QWidget* f2 = Open("t", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, {"2", "1.5", "5", "0.005", "0.014", "0.3", "0.5", "1"});
+  FillRows(f2, {{"1.23456", "0.61237"}});
+  Click(f2, "Command1");
+  const QStringList col = Column(f2, 0);
+  EXPECT_EQ(col[0], "1.23456");
+  EXPECT_EQ(col[2], "0.61237");
+  ASSERT_NE(col[1], "");
+  EXPECT_EQ(col[1].section('.', 1).size(), 3) << col[1].toStdString();
+}
+
+TEST_F(VostraneWindows, FewerRowsClearTheLaterColumns) {
+  QWidget* f2 = Open("abc", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  Click(f2, "Command1");
+  ASSERT_EQ(Column(f2, 2)[1], "2.134");
+  // One row now: columns 2 and 3 belonged to the other data and go blank;
+  // the row boxes beyond C keep what was typed but are not saved.
+  Type(f2, "Text8", "1");
+  Click(f2, "Command1");
+  EXPECT_EQ(Column(f2, 0), QStringList({"2", "0.757", "0.6"}));
+  EXPECT_EQ(Column(f2, 1), QStringList({"", "", ""}));
+  EXPECT_EQ(Column(f2, 2), QStringList({"", "", ""}));
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text9", 2)), "10");
+  EXPECT_EQ(ReadFile("abcVostranes.dat"), "2,1.5,5,0.005,0.014,0.3,0.5,1\r\n2,0.6\r\n");
+  // No rows: line 1 only, nothing shown.
+  Type(f2, "Text8", "0");
+  Click(f2, "Command1");
+  EXPECT_EQ(ReadFile("abcVostranes.dat"), "2,1.5,5,0.005,0.014,0.3,0.5,0\r\n");
+  EXPECT_EQ(Column(f2, 0), QStringList({"", "", ""}));
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+}
+
+TEST_F(VostraneWindows, ExistingProjectReadsLineOneThenItsRows) {
+  WriteFile("pVostranes.dat", "2,1.5,60,0,0.014,0.3,0.5,2\r\n2,0.6\r\n3,1.2\r\n");
+  QWidget* f2 = Open("p", "Option2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  QStringList section;
+  for (int k = 1; k <= 8; ++k) section << TextOf(f2, QString("Text%1").arg(k));
+  EXPECT_EQ(section, QStringList({"2", "1.5", "60", "0", "0.014", "0.3", "0.5", "2"}));
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text9", 1)), "3");
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text10", 1)), "1.2");
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text9", 2)), " ");
+  // The slope 0 stays 0 in the file and is computed as 0.00001 (long
+  // culvert, reference 0.7943975).
+  Click(f2, "Command1");
+  EXPECT_EQ(ReadFile("pVostranes.dat"), "2,1.5,60,0,0.014,0.3,0.5,2\r\n2,0.6\r\n3,1.2\r\n");
+  EXPECT_EQ(Column(f2, 0)[1], "0.794");
+}
+
+TEST_F(VostraneWindows, ShortOrBadFileLeavesTheBoxes) {
+  WriteFile("sVostranes.dat", "2,1.5,60,0,0.014,0.3,0.5,3\r\n2,0.6\r\n3,1.2\r\n");
+  QWidget* f2 = Open("s", "Option2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_TRUE(TextOf(f2, "Message").contains("内容不全")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  CloseAndDelete(f2);
+
+  WriteFile("sVostranes.dat", "2,1.5,60,0,0.014,0.3,0.5,12\r\n2,0.6\r\n");
+  f2 = Open("s", "Option2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_TRUE(TextOf(f2, "Message").contains("0～10 的整数")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TextOf(f2, "Text3"), "");
+}
+
+TEST_F(VostraneWindows, NoOptionClickedReadsTheFile) {
+  WriteFile("nVostranes.dat", "2,1.5,60,0,0.014,0.3,0.5,0\r\n");
+  Type(form1_, "Text1", "n");
+  Click(form1_, "Command1");
+  QWidget* f2 = TopLevel("Form2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, "Text3"), "60");
+}
+
+TEST_F(VostraneWindows, BadCountOrBoxSavesNothing) {
+  QWidget* f2 = Open("abc", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  Click(f2, "Command1");
+  ASSERT_EQ(ReadFile("abcVostranes.dat"), kFile);
+
+  for (const char* C : {"11", "2.5", "-1"}) {
+    Type(f2, "Text8", C);
+    Click(f2, "Command1");
+    EXPECT_TRUE(TextOf(f2, "Message").contains("0～10 的整数")) << C;
+    EXPECT_EQ(ReadFile("abcVostranes.dat"), kFile) << C;
+    EXPECT_EQ(Column(f2, 0), QStringList({"", "", ""})) << C;
+  }
+  Type(f2, "Text8", "3");
+  Type(f2, ArrayBox("Text9", 1), "9x");
+  Click(f2, "Command1");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("流量 Q（序号 2）")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(ReadFile("abcVostranes.dat"), kFile);
+  EXPECT_EQ(Column(f2, 0), QStringList({"", "", ""}));
+  // A blank row box within C is not a number either.
+  Type(f2, ArrayBox("Text9", 1), "9");
+  Type(f2, ArrayBox("Text10", 2), " ");
+  Click(f2, "Command1");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("出口水深 h（序号 3）"));
+  EXPECT_EQ(ReadFile("abcVostranes.dat"), kFile);
+}
+
+TEST_F(VostraneWindows, RowAndSectionFaultsGetMessagesAfterTheSave) {
+  QWidget* f2 = Open("abc", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, {{"2", "0.6"}, {"0", "0.6"}, {"9", "1.6"}});
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f2, "Message"), "第 2 组：流量 Q 必须大于 0");
+  EXPECT_EQ(Column(f2, 0), QStringList({"2", "0.757", "0.6"}));
+  EXPECT_EQ(Column(f2, 1), QStringList({"0", "", "0.6"}));
+  EXPECT_EQ(Column(f2, 2), QStringList({"9", "2.291", "1.6"}));
+  EXPECT_EQ(ReadFile("abcVostranes.dat"),
+            "2,1.5,5,0.005,0.014,0.3,0.5,3\r\n2,0.6\r\n0,0.6\r\n9,1.6\r\n");
+
+  // A discharge the barrel cannot pass: the bounded trial says so.
+  Type(f2, ArrayBox("Text9", 1), "1000000");
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f2, "Message").toStdString(),
+            std::string("第 2 组：") + vostrane::messages::kTrialNotConverged);
+  EXPECT_EQ(Column(f2, 1)[1], "");
+  SaveWindowPng(f2, "vostrane-Form2-message");
+
+  // Width 0: no row has a value; the file holds the data.
+  Type(f2, "Text1", "0");
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f2, "Message"), "洞宽 B 必须大于 0");
+  EXPECT_EQ(Column(f2, 0), QStringList({"", "", ""}));
+  EXPECT_EQ(ReadFile("abcVostranes.dat"),
+            "0,1.5,5,0.005,0.014,0.3,0.5,3\r\n2,0.6\r\n1000000,0.6\r\n9,1.6\r\n");
+}
+
+TEST_F(VostraneWindows, ProjectNameFollowsText1) {
+  QWidget* f2 = Open("one", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  Type(form1_, "Text1", "two");  // renamed after the window was loaded
+  Click(f2, "Command1");
+  EXPECT_EQ(ReadFile("twoVostranes.dat"), kFile);
+  EXPECT_FALSE(FileExists("oneVostranes.dat"));
+  // A second open only brings the window forward.
+  Type(f2, "Text1", "3");
+  Click(form1_, "Command1");
+  EXPECT_EQ(TopLevel("Form2"), f2);
+  EXPECT_EQ(TextOf(f2, "Text1"), "3");
+}
+
+TEST_F(VostraneWindows, PrintAndEnd) {
+  QWidget* f2 = Open("pr", "Option1");
+  ASSERT_NE(f2, nullptr);
+  Click(f2, "Command2");
+  EXPECT_NE(TextOf(f2, "Message"), "");
+  Click(form1_, "Command2");
+  EXPECT_NE(TextOf(form1_, "Message"), "");
+  Click(f2, "Command3");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(TopLevel("Form1"), nullptr);
+  EXPECT_EQ(TopLevel("Form2"), nullptr);
+}
