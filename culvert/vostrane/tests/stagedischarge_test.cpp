@@ -76,6 +76,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The inlet depth lies below the outlet depth: the bed falls 0.12 m.
         RowCase{"long culvert, deep outlet", kLong, 3, 1.2f, 1.1940053701400757f,
                 Regime::LongCulvert},
+        // V = 0 (H0 = H): the profile depth 1.0747185 lies above the trial
+        // depth 1.026 at which the weir first passed Q; the weir passes
+        // nothing until the trial rises above it.
+        RowCase{"long culvert, profile above the first trial depths",
+                Culvert(2, 1.5f, 100, 0.0002f, 0.02f, 0, 0.5f), 2, 1.0f, 1.1110049486160278f,
+                Regime::LongCulvert},
         // A typed slope of 0 is computed as 0.00001.
         RowCase{"long culvert, zero slope", Culvert(2, 1.5f, 60, 0, 0.014f, 0.3f, 0.5f), 2, 0.6f,
                 0.7943975329399109f, Regime::LongCulvert}));
