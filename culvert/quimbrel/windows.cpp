@@ -351,16 +351,16 @@ Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(p
                     BoxSpec("Text2", {"洞 高"}).Sym("D").Unit("(m)").Design(""),
                     BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
                     BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text5", {"管 身", "糙 率"}).Sym("n"),
+                    BoxSpec("Text5", {"管 身糙 率"}).Sym("n"),
                     BoxSpec("Text6", {"进口水", "深"}).Sym("H").Unit(" (m)"),
                     BoxSpec("Text7", {"出口水", "深"}).Sym("h  ").Unit("(m)"),
                     BoxSpec("Text8", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
                     BoxSpec("Text9", {"拦污栅"}).SymLabel("Label76", "ξ", "1").Named("拦污栅局部损失系数 ξ1"),
                     BoxSpec("Text10", {"门 槽"}).SymLabel("Label63", "ξ", "2").Named("门槽局部损失系数 ξ2"),
                     BoxSpec("Text11", {"进 口"}).SymLabel("Label24", "ξ", "3").Named("进口局部损失系数 ξ3"),
-                    BoxSpec("Text12", {"进口渐变段", "损失系数"}).SymLabel("Label69", "ξ", "进")
+                    BoxSpec("Text12", {"进口渐变段损失系数"}).SymLabel("Label69", "ξ", "进")
                         .Named("进口渐变段损失系数 ξ进"),
-                    BoxSpec("Text13", {"出口渐变段", "损失系数"}).SymLabel("Label82", "ξ", "出")
+                    BoxSpec("Text13", {"出口渐变段损失系数"}).SymLabel("Label82", "ξ", "出")
                         .Named("出口渐变段损失系数 ξ出")}};
   inputs.groups = {{8, 3, "局 部 损 失 系 数", "Label70"}};
   b.Table(inputs);

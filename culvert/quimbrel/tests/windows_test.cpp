@@ -207,6 +207,11 @@ TEST_F(QuimbrelWindows, PressureWindowIndexResultsAndFile) {
   EXPECT_EQ(TextOf(f3, "Text6"), "2.6");
   EXPECT_EQ(TextOf(f3, "Text7"), "1.2");
   EXPECT_EQ(TextOf(f3, "Label76"), "ξ");
+  // Column captions stand as one label each, as written.
+  QStringList captions;
+  for (QLabel* l : f3->findChildren<QLabel*>()) captions << l->text();
+  for (const char* c : {"管 身糙 率", "进口渐变段损失系数", "出口渐变段损失系数", "局 部 损 失 系 数"})
+    EXPECT_TRUE(captions.contains(QString::fromUtf8(c))) << c;
   EXPECT_EQ(TextOf(f3, "Label50"), " ～");
   SaveWindowPng(f3, "quimbrel-Form3-new");
 
