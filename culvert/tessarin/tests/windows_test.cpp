@@ -333,3 +333,15 @@ TEST_F(TessarinWindows, PrintWithoutAPrinterWritesPdfAndEndClosesEverything) {
   EXPECT_EQ(TopLevel("Form2"), nullptr);
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }
+
+TEST_F(TessarinWindows, AFailedSaveKeepsTheOldFile) {
+  WriteFile("Vostranet.dat", "old\r\n");
+  Click(form1_, "Option1");
+  QWidget* f2 = Open();
+  {
+    FileSizeLimit fullDisk(8);
+    Click(f2, "Command1");
+  }
+  EXPECT_EQ(ReadFile("Vostranet.dat"), "old\r\n");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("原文件未改动"), -1) << TextOf(f2, "Message").toStdString();
+}
