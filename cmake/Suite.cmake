@@ -18,7 +18,7 @@ function(suite_test)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} shell_testsupport GTest::gtest)
   gtest_discover_tests(${T_NAME}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SUITE_PNG_DIR=${CMAKE_BINARY_DIR}/windows")
+    PROPERTIES ENVIRONMENT "SUITE_PNG_DIR=${CMAKE_BINARY_DIR}/windows")
 endfunction()
 
 # A program's executable: main.cpp starts the application and shows Form1.

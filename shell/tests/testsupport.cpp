@@ -54,7 +54,7 @@ void Click(QWidget* root, const QString& name) {
   auto* w = Find<QAbstractButton>(root, name);
   if (!w) return;
   EXPECT_TRUE(w->isEnabled()) << name.toStdString() << " is disabled";
-  QTest::mouseClick(w, Qt::LeftButton);
+  w->click();  // the signals of a user's click: toggled, then clicked
 }
 
 void Type(QWidget* root, const QString& box, const QString& text) {

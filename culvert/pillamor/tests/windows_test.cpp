@@ -1,0 +1,374 @@
+// Pillamor driven through its windows by control name, as an engineer uses
+// it: the shell's behaviours (project names, case choice, opening, loading,
+// saving, printing) and the case windows' computations and messages.
+#include "windows.h"
+
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace testsupport;
+
+namespace {
+
+class PillamorWindows : public InScratchDir {
+ protected:
+  void SetUp() override {
+    form1_ = pillamor::CreateForm1();
+    form1_->show();
+  }
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  // Click a case box and the open button; the window that comes up.
+  QWidget* Open(const QString& caseBox, const QString& form) {
+    Click(form1_, caseBox);
+    Click(form1_, "Command2");
+    return TopLevel(form);
+  }
+
+  // The example pipe of the engine tests, with its first and third box.
+  void Fill(QWidget* w, const QString& first, const QString& third) {
+    const QStringList values = {first, "100", third, "0.5", "0.4", "0.014", "0.3", "0.1", "0.2", "0.1"};
+    for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
+  }
+
+  QStringList Results(QWidget* w) {
+    QStringList r;
+    for (int i = 11; i <= 16; ++i) r << TextOf(w, QString("Text%1").arg(i));
+    return r;
+  }
+
+  QWidget* form1_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PillamorWindows, ComputesEachCaseAndShowsThreeDecimals) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open("Check4", "Form2");
+  ASSERT_NE(f2, nullptr);
+  SaveWindowPng(f2, "pillamor-Form2-new");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  // Z = Z1 + Z2 - Zo = 0.807019 + 0.561864 - 0.012742 (worked out by hand).
+  EXPECT_EQ(Results(f2), QStringList({"1.356", "0.491", "0.013", "0.807", "0.562", "2.546"}));
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  SaveWindowPng(f2, "pillamor-Form2-computed");
+
+  QWidget* f4 = Open("Check7", "Form4");
+  ASSERT_NE(f4, nullptr);
+  SaveWindowPng(f4, "pillamor-Form4-new");
+  Fill(f4, "1.2", "1.2");
+  Click(f4, "Command2");  // the free outflow chosen on Form2 holds here too
+  // Q = μA√(2gZg) = 2.901635.
+  EXPECT_EQ(TextOf(f4, "Text11"), "2.902");
+  EXPECT_EQ(TextOf(f4, "Text16"), "2.566");
+  SaveWindowPng(f4, "pillamor-Form4-computed");
+
+  QWidget* f3 = Open("Check5", "Form3");
+  ASSERT_NE(f3, nullptr);
+  SaveWindowPng(f3, "pillamor-Form3-new");
+  Fill(f3, "0.3", "1.35");
+  Click(f3, "Command2");
+  // Diameters between 0.4631 and 0.4649 carry Q within 0.5 %.
+  const double D = TextOf(f3, "Text11").toDouble();
+  EXPECT_GE(D, 0.463);
+  EXPECT_LE(D, 0.465);
+  SaveWindowPng(f3, "pillamor-Form3-computed");
+  SaveWindowPng(form1_, "pillamor-Form1");
+}
+
+TEST_F(PillamorWindows, UnnamedProjectUsesTheBareSuffix) {
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_EQ(ReadFile("yds.dat"), "2,100,1,0.5,0.4,0.014,0.3,0.1,0.2,0.1\r\n");
+}
+
+TEST_F(PillamorWindows, TypedNameKeepsTheLeadingBlankOfTheBox) {
+  auto* name = Find<QLineEdit>(form1_, "Text1");
+  name->end(false);
+  QTest::keyClicks(name, "abc");  // typed after the box's starting blank
+  EXPECT_EQ(name->text(), " abc");
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_TRUE(FileExists(" abcyds.dat"));
+  EXPECT_FALSE(FileExists("abcyds.dat"));
+}
+
+TEST_F(PillamorWindows, LastCaseBoxClickedWinsAndUncheckingSelects) {
+  Click(form1_, "Check4");
+  Click(form1_, "Check7");
+  EXPECT_TRUE(Find<QCheckBox>(form1_, "Check4")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(form1_, "Check7")->isChecked());
+  Click(form1_, "Command2");
+  EXPECT_NE(TopLevel("Form4"), nullptr);
+  EXPECT_EQ(TopLevel("Form2"), nullptr);
+
+  Click(form1_, "Check5");
+  Click(form1_, "Check5");  // checked and unchecked again: case 2 stays chosen
+  EXPECT_FALSE(Find<QCheckBox>(form1_, "Check5")->isChecked());
+  Click(form1_, "Command2");
+  EXPECT_NE(TopLevel("Form3"), nullptr);
+}
+
+TEST_F(PillamorWindows, NoCaseChosenOpensNothing) {
+  Click(form1_, "Command2");
+  for (const char* f : {"Form2", "Form3", "Form4"}) EXPECT_EQ(TopLevel(f), nullptr);
+  EXPECT_EQ(TextOf(form1_, "Message"), "");
+}
+
+TEST_F(PillamorWindows, NoProjectOptionReadsTheFileAsAnExistingProject) {
+  WriteFile("yds.dat", "3,200,1.5,0.6,0.3,0.013,0.2,0.05,0.1,0\r\n");
+  QWidget* f2 = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(f2, "Text1"), "3");
+  EXPECT_EQ(TextOf(f2, "Text3"), "1.5");
+  EXPECT_EQ(TextOf(f2, "Text6"), "0.013");
+  EXPECT_EQ(TextOf(f2, "Text10"), "0");
+  EXPECT_EQ(TextOf(f2, "Label76"), "ξ");
+  EXPECT_EQ(TextOf(f2, "Label42"), "～");
+}
+
+TEST_F(PillamorWindows, NewProjectStartsFromTheStartingTexts) {
+  WriteFile("yds.dat", "3,200,1.5,0.6,0.3,0.013,0.2,0.05,0.1,0\r\n");
+  Click(form1_, "Option1");
+  QWidget* f2 = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_EQ(TextOf(f2, "Label35"), "ξ");  // symbols are filled for a new project too
+}
+
+TEST_F(PillamorWindows, NumbersReadBackShowTheSameText) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open("Check4", "Form2");
+  const QStringList typed = {"55000", "0.00001", "0.014", "-0.25", "1.5", "0.014", "0.3", "0", "100000", "2.75"};
+  for (int i = 0; i < typed.size(); ++i) Type(f2, QString("Text%1").arg(i + 1), typed[i]);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  f2->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Click(form1_, "Option2");
+  QWidget* again = Open("Check4", "Form2");
+  for (int i = 0; i < typed.size(); ++i) EXPECT_EQ(TextOf(again, QString("Text%1").arg(i + 1)), typed[i]);
+}
+
+TEST_F(PillamorWindows, SecondOpenBringsTheWindowForwardUnchanged) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open("Check4", "Form2");
+  Type(f2, "Text1", "7.5");
+  WriteFile("yds.dat", "3,200,1.5,0.6,0.3,0.013,0.2,0.05,0.1,0\r\n");
+  Click(form1_, "Option2");
+  Type(form1_, "Text1", "other");
+  QWidget* again = Open("Check4", "Form2");
+  EXPECT_EQ(again, f2);
+  EXPECT_EQ(TextOf(again, "Text1"), "7.5");
+}
+
+TEST_F(PillamorWindows, TwoComputesLeaveTheSecondInputsInTheFile) {
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  Type(f2, "Text1", "2.5");
+  Click(f2, "Command2");
+  EXPECT_EQ(ReadFile("yds.dat"), "2.5,100,1,0.5,0.4,0.014,0.3,0.1,0.2,0.1\r\n");
+}
+
+TEST_F(PillamorWindows, RenameAfterLoadingSavesUnderTheNewName) {
+  Type(form1_, "Text1", "a");
+  QWidget* f2 = Open("Check4", "Form2");
+  Type(form1_, "Text1", "b");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_TRUE(FileExists("byds.dat"));
+  EXPECT_FALSE(FileExists("ayds.dat"));
+}
+
+TEST_F(PillamorWindows, ZBoxIsWrittenQuotedAndReadByPosition) {
+  Type(form1_, "Text1", "p");
+  QWidget* f3 = Open("Check5", "Form3");
+  Fill(f3, "5", "2.0");
+  Click(f3, "Option1");
+  Click(f3, "Command2");
+  EXPECT_EQ(ReadFile("pyds.dat"), "5,100,\"2.0\",0.5,0.4,0.014,0.3,0.1,0.2,0.1\r\n");
+
+  // A project last computed in Form2 shows its Q in Form4's Z box.
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Command2");
+  QWidget* f4 = Open("Check7", "Form4");
+  EXPECT_EQ(TextOf(f4, "Text1"), "2");
+  EXPECT_EQ(TextOf(f4, "Text3"), "1");
+}
+
+TEST_F(PillamorWindows, OutletChoiceIsOneValueShownInEveryCaseWindow) {
+  QWidget* f2 = Open("Check4", "Form2");
+  QWidget* f3 = Open("Check5", "Form3");
+  Click(f3, "Option2");  // submerged, chosen on Form3
+  EXPECT_TRUE(Find<QRadioButton>(f2, "Option2")->isChecked());
+  EXPECT_FALSE(Find<QRadioButton>(f2, "Option1")->isChecked());
+  Fill(f2, "2", "1");
+  Click(f2, "Command2");
+  // Z with ξout = (1 - V2/V)² = 0.710515: 1.260463.
+  EXPECT_EQ(TextOf(f2, "Text11"), "1.26");
+  // A window opened later shows the choice in force.
+  QWidget* f4 = Open("Check7", "Form4");
+  EXPECT_TRUE(Find<QRadioButton>(f4, "Option2")->isChecked());
+  Click(f4, "Option1");
+  EXPECT_TRUE(Find<QRadioButton>(f2, "Option1")->isChecked());
+  EXPECT_FALSE(Find<QRadioButton>(f2, "Option2")->isChecked());
+}
+
+TEST_F(PillamorWindows, NoOutletChosenSavesAndAsksForIt) {
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Command2");
+  EXPECT_TRUE(FileExists("yds.dat"));
+  EXPECT_NE(TextOf(f2, "Message").indexOf("出口流态"), -1);
+  EXPECT_EQ(TextOf(f2, "Text11"), "");
+}
+
+TEST_F(PillamorWindows, BoxThatIsNotANumberStopsBeforeTheSave) {
+  WriteFile("yds.dat", "3,200,1.5,0.6,0.3,0.013,0.2,0.05,0.1,0\r\n");
+  Click(form1_, "Option2");
+  QWidget* f3 = Open("Check5", "Form3");
+  Click(f3, "Option1");
+  Click(f3, "Command2");  // a good compute first fills the results
+  ASSERT_NE(TextOf(f3, "Text11"), "");
+  const std::string saved = ReadFile("yds.dat");
+  ASSERT_EQ(saved, "3,200,\"1.5\",0.6,0.3,0.013,0.2,0.05,0.1,0\r\n");
+  struct Case {
+    const char* box;
+    const char* text;
+    const char* heading;
+  } cases[] = {{"Text3", "abc", "水头损失 Z"},  // the Z box, kept as text, is checked too
+               {"Text6", "nan", "管身糙率 n"},
+               {"Text2", "inf", "管 长 L"},
+               {"Text10", " ", "弯道局部损失系数 ξ4"}};
+  for (const auto& c : cases) {
+    Type(f3, c.box, c.text);
+    Click(f3, "Command2");
+    EXPECT_EQ(ReadFile("yds.dat"), saved) << c.box;
+    EXPECT_NE(TextOf(f3, "Message").indexOf(c.heading), -1) << TextOf(f3, "Message").toStdString();
+    for (int i = 11; i <= 16; ++i) EXPECT_EQ(TextOf(f3, QString("Text%1").arg(i)), "");
+    Type(f3, c.box, "1");
+  }
+}
+
+TEST_F(PillamorWindows, ArithmeticFailureKeepsTheSavedFileAndShowsNoResults) {
+  QWidget* f2 = Open("Check4", "Form2");
+  Click(f2, "Option1");
+  Fill(f2, "2", "1");
+  Click(f2, "Command2");
+  ASSERT_EQ(TextOf(f2, "Text11"), "1.356");
+  Type(f2, "Text3", "0");  // zero diameter
+  Click(f2, "Command2");
+  EXPECT_EQ(ReadFile("yds.dat"), "2,100,0,0.5,0.4,0.014,0.3,0.1,0.2,0.1\r\n");
+  for (int i = 11; i <= 16; ++i) EXPECT_EQ(TextOf(f2, QString("Text%1").arg(i)), "");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("管径"), -1);
+  for (int i = 11; i <= 16; ++i) {
+    EXPECT_FALSE(TextOf(f2, QString("Text%1").arg(i)).contains("nan", Qt::CaseInsensitive));
+    EXPECT_FALSE(TextOf(f2, QString("Text%1").arg(i)).contains("inf", Qt::CaseInsensitive));
+  }
+}
+
+TEST_F(PillamorWindows, DiameterOutOfRangeShowsNoDiameter) {
+  QWidget* f3 = Open("Check5", "Form3");
+  Click(f3, "Option1");
+  Fill(f3, "2000", "0.1");
+  Click(f3, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text11"), "");
+  EXPECT_NE(TextOf(f3, "Message").indexOf("找不到"), -1);
+}
+
+TEST_F(PillamorWindows, MissingOrShortFileLeavesTheStartingTexts) {
+  Type(form1_, "Text1", "gone");
+  QWidget* f2 = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("goneyds.dat"), -1);
+  f2->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  WriteFile("shortyds.dat", "3,200,1.5\r\n");
+  Type(form1_, "Text1", "short");
+  f2 = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");  // nothing half-filled
+  EXPECT_NE(TextOf(f2, "Message").indexOf("shortyds.dat"), -1);
+  EXPECT_NE(TextOf(f2, "Message").indexOf("不全"), -1);
+}
+
+TEST_F(PillamorWindows, ProjectNameWithAPathSeparatorIsRefused) {
+  Type(form1_, "Text1", "../escape");
+  QWidget* f2 = Open("Check4", "Form2");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("路径分隔符"), -1);
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_FALSE(FileExists("../escapeyds.dat"));
+  EXPECT_NE(TextOf(f2, "Message").indexOf("路径分隔符"), -1);
+}
+
+TEST_F(PillamorWindows, FailedSaveKeepsTheOldFileAndSaysSo) {
+  WriteFile("yds.dat", "old\r\n");
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  // A file-size limit makes the write fail as a full disk does.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit tiny = old;
+  tiny.rlim_cur = 8;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  Click(f2, "Command2");
+  setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(ReadFile("yds.dat"), "old\r\n");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("原文件未改动"), -1);
+}
+
+TEST_F(PillamorWindows, PrintWithoutAPrinterWritesTheWindowImageAsPdf) {
+  Type(form1_, "Text1", "p1");
+  QWidget* f2 = Open("Check4", "Form2");
+  Click(f2, "Command1");
+  const std::string pdf = ReadFile("p1-Form2.pdf");
+  ASSERT_FALSE(pdf.empty());
+  EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+  EXPECT_NE(pdf.find("/Subtype /Image"), std::string::npos);
+  EXPECT_NE(TextOf(f2, "Message").indexOf("p1-Form2.pdf"), -1);
+
+  Click(form1_, "Command1");  // the notes
+  EXPECT_TRUE(FileExists("p1-Form1.pdf"));
+}
+
+TEST_F(PillamorWindows, EndButtonClosesEveryWindow) {
+  QWidget* f2 = Open("Check4", "Form2");
+  Open("Check5", "Form3");
+  Click(f2, "Command3");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (const char* f : {"Form1", "Form2", "Form3"}) EXPECT_EQ(TopLevel(f), nullptr) << f;
+}
+
+TEST_F(PillamorWindows, ClosedWindowLoadsAgainFromTheFile) {
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  f2->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QWidget* again = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(again, "Text1"), "2");
+  EXPECT_EQ(TextOf(again, "Text11"), " ");  // results are never saved
+}

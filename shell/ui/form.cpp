@@ -1,0 +1,134 @@
+#include "form.h"
+
+#include "numbers.h"
+#include "printwindow.h"
+
+#include <cmath>
+
+namespace shell {
+
+Form::Form(const QString& name, const QString& title) : QWidget(nullptr) {
+  setObjectName(name);
+  setWindowTitle(title);
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Form::SetMessage(const QString& text) {
+  if (auto* m = Lbl("Message")) m->setText(text);
+}
+
+void Form::AddMessage(const QString& text) {
+  if (auto* m = Lbl("Message")) m->setText(m->text().isEmpty() ? text : m->text() + "  " + text);
+}
+
+void Form::ClearMessage() { SetMessage(QString()); }
+
+QString Form::MessageText() const {
+  auto* m = Lbl("Message");
+  return m ? m->text() : QString();
+}
+
+void Form::SetBoxHeading(const QString& box, const QString& heading) { headings_[box] = heading; }
+
+QString Form::BoxHeading(const QString& box) const {
+  const QString h = headings_.value(box).simplified();
+  return h.isEmpty() ? box : h;
+}
+
+void Form::SetBoxDigits(const QString& box, int digits) { digits_[box] = digits; }
+
+std::optional<std::vector<float>> Form::ReadNumbers(const std::vector<QString>& boxes,
+                                                    const std::vector<QString>& clearOnFail) {
+  std::vector<float> values;
+  values.reserve(boxes.size());
+  for (const QString& name : boxes) {
+    QLineEdit* box = Box(name);
+    const QString text = box ? box->text() : QString();
+    auto v = TextToSingle(text.toStdString());
+    if (!v) {
+      ClearBoxes(clearOnFail);
+      const QString shown = text.trimmed().isEmpty() ? QStringLiteral("（空白）")
+                                                     : QStringLiteral("“%1”").arg(text.trimmed());
+      SetMessage(QStringLiteral("“%1”栏中的%2不是数字，请改正后再计算（未保存，未计算）。")
+                     .arg(BoxHeading(name), shown));
+      if (box) box->setFocus();
+      return std::nullopt;
+    }
+    values.push_back(*v);
+  }
+  return values;
+}
+
+bool Form::ShowResults(const std::vector<std::pair<QString, double>>& results, const QString& what) {
+  for (const auto& [name, value] : results) {
+    if (!std::isfinite(value)) {
+      for (const auto& r : results)
+        if (auto* b = Box(r.first)) b->clear();
+      AddMessage(what.isEmpty()
+                     ? QStringLiteral("计算中出现除以零或负数开方等无效运算，无法得出成果，请检查基本资料。")
+                     : what);
+      return false;
+    }
+  }
+  for (const auto& [name, value] : results) {
+    if (auto* b = Box(name))
+      b->setText(QString::fromStdString(ResultText(value, digits_.value(name, 3))));
+  }
+  return true;
+}
+
+void Form::ClearBoxes(const std::vector<QString>& boxes) {
+  for (const QString& name : boxes)
+    if (auto* b = Box(name)) b->clear();
+}
+
+std::optional<std::string> Form::DataFileName(const std::string& projectName, const char* suffix) {
+  auto name = ProjectFileName(projectName, suffix);
+  if (!name) AddMessage(QString::fromStdString(BadProjectNameMessage()));
+  return name;
+}
+
+bool Form::SaveInputs(const std::string& projectName, const char* suffix,
+                      const std::vector<Line>& lines) {
+  auto name = DataFileName(projectName, suffix);
+  if (!name) return false;
+  FileResult r = WriteProjectFile(*name, lines);
+  if (!r) {
+    AddMessage(QString::fromStdString(r.error));
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::vector<Field>> Form::LoadSavedInputs(const ProjectValues& project,
+                                                        const std::string& projectName,
+                                                        const char* suffix,
+                                                        std::size_t minimumFields) {
+  if (project.IsNewProject()) return std::nullopt;
+  auto name = DataFileName(projectName, suffix);
+  if (!name) return std::nullopt;
+  DataFileRead r = ReadProjectFile(*name, minimumFields);
+  if (!r.ok) {
+    AddMessage(QString::fromStdString(r.error));
+    return std::nullopt;
+  }
+  return std::move(r.fields);
+}
+
+void Form::FillBoxes(const std::vector<QString>& boxes, const std::vector<Field>& fields,
+                     std::size_t firstField) {
+  for (std::size_t i = 0; i < boxes.size() && firstField + i < fields.size(); ++i)
+    if (auto* b = Box(boxes[i])) b->setText(QString::fromStdString(fields[firstField + i].AsBoxText()));
+}
+
+void Form::SymbolCaptionFill(std::initializer_list<std::pair<const char*, const char*>> captions) {
+  for (const auto& [label, caption] : captions)
+    if (auto* l = Lbl(QString::fromUtf8(label))) l->setText(QString::fromUtf8(caption));
+}
+
+void Form::PrintThisWindow(const std::string& projectName) {
+  PrintOutcome out = PrintWindow(this, projectName);
+  SetMessage(out.message);
+}
+
+}  // namespace shell

@@ -1,0 +1,146 @@
+// Builds a window from tables: the input table with headings, symbols and
+// units, the hint lines, the results table, buttons and options. Every widget
+// is named by its control name; layouts keep the reading order of the table.
+#pragma once
+
+#include "form.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QGridLayout;
+
+namespace shell {
+
+// A piece of text in a label of its own; `name` is its control name where
+// the window gives it one (a symbol label filled at load, say).
+struct Run {
+  QString name;
+  QString text;
+};
+
+// One box of a table with what stands around it, e.g.
+//   BoxSpec("Text4", {"上游渠道", "流速"}).Sym("V", "1").Unit("(m/s)")
+struct BoxSpec {
+  QString name;            // "Text1", "Text5(3)"
+  QStringList heading;     // heading words, one label each, top to bottom
+  QString symbol;          // the symbol ("Q", "V"); empty where there is none
+  QString symbolLabel;     // control name of the symbol's label, where it has one
+  bool symbolAtLoad = false;  // the symbol label starts blank; the load handler fills it
+  QString subscript;       // small text after the symbol ("1" of ξ1)
+  QString unit;            // "(m)", "(m³/s)"
+  int digits = 3;          // decimals of a result box
+  QString designText = " ";
+  QString messageName;     // how messages name the box; heading + symbol when empty
+
+  BoxSpec(QString boxName, QStringList headingWords = {})
+      : name(std::move(boxName)), heading(std::move(headingWords)) {}
+  BoxSpec& Sym(QString s, QString sub = {}) {
+    symbol = std::move(s);
+    subscript = std::move(sub);
+    return *this;
+  }
+  // The symbol stands in the named label, blank until the load handler fills it.
+  BoxSpec& SymLabel(QString label, QString shownSymbol, QString sub = {}) {
+    symbolLabel = std::move(label);
+    symbolAtLoad = true;
+    return Sym(std::move(shownSymbol), std::move(sub));
+  }
+  BoxSpec& Unit(QString u) {
+    unit = std::move(u);
+    return *this;
+  }
+  BoxSpec& Digits(int k) {
+    digits = k;
+    return *this;
+  }
+  BoxSpec& Design(QString text) {
+    designText = std::move(text);
+    return *this;
+  }
+  BoxSpec& Named(QString text) {
+    messageName = std::move(text);
+    return *this;
+  }
+};
+
+// A part of a table's headings that spans several columns ("局 部 损 失 系 数").
+struct GroupHeading {
+  int firstBox = 0;
+  int boxCount = 1;
+  QString text;
+  QString name;
+};
+
+enum class TableShape {
+  Columns,  // each box a column: heading words, symbol, unit, then the box
+  Rows,     // each box a row: heading, symbol, unit, box
+};
+
+struct TableSpec {
+  Run heading;                       // {"Label1", "基 本 资 料 表"}
+  std::vector<BoxSpec> boxes;
+  TableShape shape = TableShape::Columns;
+  int perLine = 0;                   // Columns: boxes per line (0 = all); Rows: groups side by side
+  std::vector<GroupHeading> groups;  // Columns only
+  bool readOnly = false;             // results tables
+
+  TableSpec(Run tableHeading, std::vector<BoxSpec> tableBoxes)
+      : heading(std::move(tableHeading)), boxes(std::move(tableBoxes)) {}
+};
+
+struct ButtonSpec {
+  QString name;
+  QString caption;
+};
+
+class FormBuilder {
+ public:
+  explicit FormBuilder(Form* form);
+
+  // A title line in large type.
+  QLabel* Title(const Run& run);
+  // A line of labels side by side, left to right (a hint line, a note).
+  void Line(const std::vector<Run>& runs, bool centred = false);
+  // A paragraph of text that wraps with the window's width.
+  QLabel* Paragraph(const Run& run);
+  // A table of boxes.
+  void Table(const TableSpec& spec);
+  // A row of buttons.
+  std::vector<QPushButton*> Buttons(const std::vector<ButtonSpec>& buttons);
+  // A row that starts with a label (may be empty) and holds option buttons.
+  std::vector<QRadioButton*> Options(const Run& label, const std::vector<ButtonSpec>& options);
+  // A column of check boxes under an optional label.
+  std::vector<QCheckBox*> Checks(const std::vector<ButtonSpec>& checks);
+  // A box with its label before it, on a line of its own ("项目名" Text1).
+  QLineEdit* LabelledBox(const Run& label, const QString& box, const QString& designText = " ");
+  // A horizontal row for the window's own widgets.
+  QHBoxLayout* Row();
+  // Space between blocks.
+  void Gap(int pixels = 8);
+  // The message line; ends the window.
+  QLabel* Finish();
+
+  QVBoxLayout* layout() const { return layout_; }
+
+  // Helpers that make single named widgets.
+  static QLabel* MakeLabel(const Run& run, QWidget* parent);
+  static QLineEdit* MakeBox(const QString& name, const QString& designText, QWidget* parent);
+
+ private:
+  QWidget* SymbolCell(const BoxSpec& box);
+  void ColumnsTable(const TableSpec& spec);
+  void RowsTable(const TableSpec& spec);
+  void RegisterBox(const BoxSpec& box);
+
+  Form* form_;
+  QVBoxLayout* layout_;
+};
+
+}  // namespace shell

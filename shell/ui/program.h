@@ -1,0 +1,58 @@
+// One running calculator: its windows and the signal that tells every open
+// window a program-wide choice has changed.
+#pragma once
+
+#include <QAbstractButton>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+namespace shell {
+
+class ProgramBase : public QObject {
+  Q_OBJECT
+
+ public:
+  // The program lives as long as any of its windows; it removes itself once
+  // the last one is closed.
+  ProgramBase();
+
+  // Load the window if it is not loaded (create it, run its Form_Load), then
+  // show it modeless and bring it forward. A loaded window is only brought
+  // forward; its load handler does not run again.
+  template <class W, class Make>
+  W* OpenWindow(QPointer<W>& slot, Make make) {
+    if (!slot) {
+      W* w = make();
+      slot = w;
+      Track(w);
+      w->Form_Load();
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot.data();
+  }
+
+  // Follow a window so that the program ends with the last of them.
+  void Track(QWidget* window);
+
+  // Close every window of the program and end it.
+  void EndProgram();
+
+  // Bind a check box or option button to a program-wide choice: its click
+  // sets *value to `v`, and every bound button of every open window shows a
+  // check mark exactly where its value is the one in force, so that the
+  // screen and the printed record show the choice that is computed with.
+  void BindChoice(QAbstractButton* button, float* value, float v);
+
+ signals:
+  void choicesChanged();
+
+ private:
+  std::vector<QPointer<QWidget>> windows_;
+};
+
+}  // namespace shell
