@@ -14,14 +14,16 @@ namespace {
 Field Rounded(double x, int k) { return Field::Num(sgl(RoundTo(x, k))); }
 Field Plain(double x) { return Field::Num(sgl(x)); }
 
+// The text of a stored number; anything else in its place (an empty field,
+// a text, "nan") shows as a blank box, never as a number it is not.
 std::string Stored(const std::vector<Field>& f, std::size_t i) {
-  return i < f.size() ? f[i].AsBoxText() : std::string();
+  if (i >= f.size() || f[i].kind != Field::Kind::Number) return std::string();
+  return shell::SingleToText(f[i].number);
 }
 
 std::string Again(const std::vector<Field>& f, std::size_t i, int k) {
-  if (i >= f.size()) return std::string();
-  const auto v = f[i].AsNumber();
-  return v ? shell::ResultText(*v, k) : std::string();
+  if (i >= f.size() || f[i].kind != Field::Kind::Number) return std::string();
+  return shell::ResultText(f[i].number, k);
 }
 
 }  // namespace

@@ -154,3 +154,23 @@ TEST(GravityResultsFile, BoxTexts) {
 
 }  // namespace
 }  // namespace ketrova
+
+namespace ketrova {
+namespace {
+
+TEST(GravityResultsFile, DamagedFieldsShowBlank) {
+  // A hand-edited file: "nan", a text and an empty field show as blank boxes.
+  const auto f = shell::ParseDataFile("nan,\"abc\",,1e40,5\r\n");
+  const auto box = GravityResultsBoxTexts(f);
+  EXPECT_EQ(box[34], "");  // Text35 from "nan"
+  EXPECT_EQ(box[0], "");   // Text1 from "abc"
+  EXPECT_EQ(box[1], "");   // Text2 from the empty field
+  EXPECT_EQ(box[2], "");   // Text3 from a value beyond the single range
+  EXPECT_EQ(box[3], "5");
+  const auto data = GravityDataBoxTexts(shell::ParseDataFile("inf,2\r\n"));
+  EXPECT_EQ(data[0], "");
+  EXPECT_EQ(data[1], "2");
+}
+
+}  // namespace
+}  // namespace ketrova
