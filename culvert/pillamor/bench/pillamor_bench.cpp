@@ -1,0 +1,78 @@
+// Timing of Pillamor's case computations and of one whole compute click
+// (read the boxes, save the data file, compute, show the results).
+#include "pipe.h"
+#include "windows.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace pillamor;
+
+namespace {
+
+PipeInputs Example() {
+  PipeInputs in;
+  in.Q = 5.0f;
+  in.L = 100.0f;
+  in.D = 1.2f;
+  in.Z = 2.0f;
+  in.V1 = 0.5f;
+  in.V2 = 0.4f;
+  in.n = 0.014f;
+  in.xi1 = 0.3f;
+  in.xi2 = 0.1f;
+  in.xi3 = 0.2f;
+  in.xi4 = 0.1f;
+  return in;
+}
+
+template <PipeResults (*Case)(const PipeInputs&, OutletState)>
+void BM_Case(benchmark::State& state) {
+  const PipeInputs in = Example();
+  float xi = 0.0f;
+  for (auto _ : state) {
+    PipeResults r = Case(in, {SubmergedOutlet, xi});
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(BM_Case<PipeHeadLossCase>)->Name("PipeHeadLossCase");
+BENCHMARK(BM_Case<PipeDiameterCase>)->Name("PipeDiameterCase");
+BENCHMARK(BM_Case<PipeDischargeCase>)->Name("PipeDischargeCase");
+
+void BM_ComputeClick(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  QWidget* form1 = CreateForm1();
+  form1->findChild<QAbstractButton*>("Check5")->click();
+  form1->findChild<QAbstractButton*>("Option1")->click();
+  form1->findChild<QAbstractButton*>("Command2")->click();
+  QWidget* form3 = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "Form3") form3 = w;
+  const QStringList values = {"5", "100", "2", "0.5", "0.4", "0.014", "0.3", "0.1", "0.2", "0.1"};
+  for (int i = 0; i < values.size(); ++i)
+    form3->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
+  form3->findChild<QAbstractButton*>("Option1")->click();
+  auto* compute = form3->findChild<QAbstractButton*>("Command2");
+  for (auto _ : state) compute->click();
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QDir::setCurrent(previous);
+}
+BENCHMARK(BM_ComputeClick)->Name("Form3 compute click")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
