@@ -136,8 +136,8 @@ void GravitySection(QPainter& p) {
   const qreal B2 = 0.8, B1 = 2.0, B3 = 1.2, B0 = 0.6, B = B2 + B1 + B3;
   const qreal H1 = 1.0, H2 = 3.5, H3 = 0.5, H = H1 + H2 + H3;
   const qreal h1 = 2.0, h2 = 1.2, d = 0.35;
-  Sketch s(p, QPointF(95, 232), 38);
-  s.Caption(QPointF(kWidth / 2, 18), QStringLiteral("重力式挡土墙"));
+  Sketch s(p, QPointF(100, 212), 33);
+  s.Caption(QPointF(58, 20), QStringLiteral("重力式挡土墙"));
   s.Fill({{B2 + B0, H}, {B + 0.5, H}, {B + 0.5, H3}, {B2 + B1, H3}, {B2 + B0, H3 + H2}});
   s.Outline({{0, 0}, {B, 0}, {B, H3}, {B2 + B1, H3}, {B2 + B0, H3 + H2}, {B2 + B0, H}, {B2, H}, {B2, H3}, {0, H3}});
   s.Line(B2 + B0, H, B + 0.5, H, Qt::SolidLine, QColor(120, 90, 50), 1.2);  // fill surface
@@ -164,8 +164,8 @@ void SemiGravitySection(QPainter& p) {
   const qreal B0 = 0.5, B1 = 0.8, B2 = 1.2, xf = B4 + B5;
   const qreal H4 = 0.5, H5 = 0.9, H3 = 1.5, H2 = 1.5, H1 = 1.5, H = H1 + H2 + H3 + H4;
   const qreal h1 = 1.9, h2 = 1.3, d = 0.35;
-  Sketch s(p, QPointF(95, 487), 38);
-  s.Caption(QPointF(kWidth / 2, 272), QStringLiteral("半重力式挡土墙"));
+  Sketch s(p, QPointF(100, 470), 33);
+  s.Caption(QPointF(64, 280), QStringLiteral("半重力式挡土墙"));
   s.Fill({{xf + B0, H}, {B + 0.5, H}, {B + 0.5, H4}, {xf + B3, H4}, {xf + B2, H4 + H3}, {xf + B1, H4 + H3 + H2}});
   s.Outline({{0, 0}, {B, 0}, {B, H4}, {xf + B3, H4}, {xf + B2, H4 + H3}, {xf + B1, H4 + H3 + H2}, {xf + B0, H},
              {xf, H}, {xf, H5}, {B4, H4}, {0, H4}});
@@ -192,7 +192,7 @@ void SemiGravitySection(QPainter& p) {
   s.DimV(0, h1, B + 1.35, "h", "1", false);
   s.DimV(0, H, -1.55, "H");
   s.DimV(0, h2, -0.85, "h", "2");
-  s.DimV(0, H5, xf - 0.15, "H", "5");
+  s.DimV(0, H5, xf + 0.12, "H", "5", false);
   s.DimV(0, d, -0.3, "d");
 }
 
