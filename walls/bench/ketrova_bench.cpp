@@ -1,7 +1,15 @@
-// Timing of Ketrova's case computations.
+// Timing of Ketrova's case computations and of one whole compute click of
+// the gravity-wall data window (read the boxes, save the data file, compute,
+// write the results file, refill the open results window).
 #include "gravityfiles.h"
 #include "gravitywall.h"
+#include "windows.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -50,6 +58,41 @@ void BM_GravityWallFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_GravityWallFiles);
 
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) return w;
+  return nullptr;
+}
+
+void BM_ComputeClick(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  QWidget* form1 = ketrova::CreateForm1();
+  form1->findChild<QAbstractButton*>("Option1")->click();
+  form1->findChild<QAbstractButton*>("Command1")->click();
+  QWidget* form2 = TopLevel("Form2");
+  const QStringList values = {"4",  "0.6", "2", "0.8", "1.2", "5",  "1",  "3.5", "0.5", "30", "5",
+                              "0.45", "0", "2", "1",  "10",  "18", "15", "10",  "24",  "22", "0"};
+  for (int i = 0; i < values.size(); ++i)
+    form2->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
+  form2->findChild<QAbstractButton*>("Option1")->click();
+  auto* compute = form2->findChild<QAbstractButton*>("Command2");
+  compute->click();  // opens the results window; later clicks refill it
+  for (auto _ : state) compute->click();
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QDir::setCurrent(previous);
+}
+BENCHMARK(BM_ComputeClick)->Name("Form2 compute click")->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -303,3 +303,65 @@ TEST(GravityWallCase, InputsOutsideTheMethodGiveMessages) {
 
 }  // namespace
 }  // namespace ketrova
+
+namespace ketrova {
+namespace {
+
+TEST(GravityWallCase, PlainBlockWorkedByHand) {
+  // A concrete block 2.4 m wide and 4 m high on its base, vertical back,
+  // dry level fill without surcharge, φ = 30°, γ1 = 18, f = 0.5, δ = 0.
+  // W = 2.4·4·24 = 230.4 at 1.2 → 276.48; E = Ka·18·4²/2 = 48 at 4/3 → 64.
+  // e = 1.2 − (276.48 − 64)/230.4 = 0.277778; σ = 96·(1 ± 6e/2.4) =
+  // 162.667 and 29.333; η = 5.54545; Kc = 0.5·230.4/48 = 2.4; K0 = 4.32.
+  GravityWallInputs in;
+  in.B = in.B0 = in.B1 = 2.4f;
+  in.H = in.H1 = 4.0f;
+  in.phi = 30.0f;
+  in.f = 0.5f;
+  in.gamma1 = 18.0f;
+  in.gamma2 = 10.0f;
+  in.gammaBase = in.gammaWall = 24.0f;
+  const GravityWallResults r = GravityWallCase(in, NoWaterStop);
+  ASSERT_TRUE(r.ok) << r.message;
+  for (const GravityRow* row : {&r.rankine, &r.coulomb}) {
+    EXPECT_NEAR(row->Eh, 48.0, 2e-4);
+    EXPECT_NEAR(row->st.sumV, 230.4, 1e-4);
+    EXPECT_NEAR(row->st.Mr, 276.48, 1e-3);
+    EXPECT_NEAR(row->st.Mo, 64.0, 2e-4);
+    EXPECT_NEAR(row->st.e, 0.277778, 1e-5);
+    EXPECT_NEAR(row->st.sf, 162.6667, 1e-3);
+    EXPECT_NEAR(row->st.sb, 29.3333, 1e-3);
+    EXPECT_NEAR(row->st.eta, 5.54545, 1e-4);
+    EXPECT_NEAR(row->st.Kc, 2.4, 1e-5);
+    EXPECT_NEAR(row->st.K0, 4.32, 1e-4);
+  }
+}
+
+TEST(GravityWallCase, EachWaterStopModeOnTheSameData) {
+  // h1 = 2, h2 = 1.5, d = 0.8 on the wall of the worked cases (B = 4):
+  // without a stop the whole front depth resists (10·1.5²/2 = 11.25) and the
+  // uplift is a trapezoid (10·3.5·4/2 = 70); with a stop only the water above
+  // d resists (10·0.7²/2 = 2.45) and the head h1 is uniform (80); with no
+  // choice made the uplift is the trapezoid and nothing resists.
+  struct Case {
+    float mode;
+    double U, Pw2, sumV;
+  } cases[] = {{NoWaterStop, 70.0, 11.25, 296.3}, {WaterStop, 80.0, 2.45, 286.3}, {0.0f, 70.0, 0.0, 296.3}};
+  for (const Case& c : cases) {
+    GravityWallInputs in = Wall();
+    in.h1 = 2.0f;
+    in.h2 = 1.5f;
+    in.d = 0.8f;
+    const GravityWallResults r = GravityWallCase(in, c.mode);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_NEAR(r.uplift.U, c.U, 1e-4) << c.mode;
+    EXPECT_NEAR(r.front.P, c.Pw2, 1e-5) << c.mode;
+    EXPECT_NEAR(r.rankine.st.sumV, c.sumV, 1e-3) << c.mode;
+    EXPECT_NEAR(r.back.P, 20.0, 1e-9);
+    // Sliding: f·ΣV/(E + Pw1 − Pw2), E = 86.333157 for this water table.
+    EXPECT_NEAR(r.rankine.st.Kc, 0.45 * c.sumV / (86.333157 + 20.0 - c.Pw2), 1e-5) << c.mode;
+  }
+}
+
+}  // namespace
+}  // namespace ketrova

@@ -316,3 +316,35 @@ TEST_F(KetrovaWindows, EndButtonClosesEveryWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, PrintsTheDataAndTheResults) {
+  Type(form1_, "Text1", "p");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f2, "Command1");
+  Click(f3, "Command1");
+  Click(form1_, "Command4");
+  EXPECT_GT(ReadFile("p-Form2.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("p-Form3.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("p-Form1.pdf").size(), 1000u);
+  EXPECT_TRUE(TextOf(f3, "Message").contains("p-Form3.pdf"));
+}
+
+TEST_F(KetrovaWindows, ProjectNameWithAPathSeparatorSavesNothing) {
+  Type(form1_, "Text1", "../x");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("路径分隔符"));
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_FALSE(FileExists("../xdt.dat"));
+}
+
+}  // namespace
