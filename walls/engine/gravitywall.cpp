@@ -197,6 +197,13 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
   r.coulomb.Wsoil = t.E * sn;
   r.coulomb.Msoil = mv * sn;
 
+  // Every load that is kept or shown must be a number as a single too.
+  const double kept[] = {r.friction.phid, r.Wwall, r.rankine.Wsoil, r.Wwback, r.Wtoe, r.uplift.U,
+                         r.coulomb.Wsoil, r.rankine.K, r.coulomb.K, r.rankine.Eh, r.coulomb.Eh,
+                         r.back.P - r.front.P};
+  for (double v : kept)
+    if (!std::isfinite(static_cast<float>(v))) return fail("计算结果超出数值范围，请检查基本资料。未给出成果。");
+
   // Stability about the toe, both rows.
   StabilityLoads loads;
   loads.B = B;
@@ -220,6 +227,12 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
     loads.MEh = row->MEh;
     row->st = StabilityAboutToe(loads, row == &r.rankine ? "朗肯" : "库伦");
     if (!row->st.ok) return fail(row->st.message);
+  }
+
+  for (const GravityRow* row : {&r.rankine, &r.coulomb}) {
+    const Stability& st = row->st;
+    for (double v : {st.sumV, st.Mr, st.Mo, st.e, st.sf, st.sb, st.eta, st.Kc, st.K0})
+      if (!std::isfinite(static_cast<float>(v))) return fail("计算结果超出数值范围，请检查基本资料。未给出成果。");
   }
   r.ok = true;
   return r;

@@ -282,6 +282,7 @@ TEST(GravityWallCase, InputsOutsideTheMethodGiveMessages) {
       {"negative h2", [](GravityWallInputs& in) { in.h2 = -1; }, "h2"},
       {"cohesion too large", [](GravityWallInputs& in) { in.C = 30; }, "凝聚力"},
       {"back leaning forward", [](GravityWallInputs& in) { in.B1 = 0.5f; }, "B1"},
+      {"loads beyond the single range", [](GravityWallInputs& in) { in.gammaWall = 1e38f; }, "数值范围"},
       {"ε + δ beyond 90°", [](GravityWallInputs& in) { in.delta = 70; },
        "库伦"},
   };

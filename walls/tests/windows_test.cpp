@@ -348,3 +348,28 @@ TEST_F(KetrovaWindows, ProjectNameWithAPathSeparatorSavesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, MainWindowLoadedAgainShowsTheProjectInForce) {
+  Type(form1_, "Text1", "m");
+  Click(form1_, "Option2");
+  QWidget* f2 = OpenForm2();
+  form1_->close();
+  Settle();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command2");  // "返回程序编制说明" loads the main window afresh
+  Settle();
+  QWidget* f1 = TopLevel("Form1");
+  ASSERT_NE(f1, nullptr);
+  EXPECT_EQ(TextOf(f1, "Text1"), "m");
+  EXPECT_TRUE(Checked(f1, "Option2"));
+  EXPECT_FALSE(Checked(f1, "Option1"));
+  EXPECT_EQ(TextOf(f1, "Label37"), "δ");
+  EXPECT_TRUE(FileExists("mdt.dat2"));
+}
+
+}  // namespace

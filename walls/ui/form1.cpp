@@ -84,6 +84,11 @@ void Form1::Form_Load() {
                      {"Label72", "φ"}, {"Label50", "可采用δ值等于φ值 ； "},
                      {"Label52", "φ"}, {"Label53", "φ"}, {"Label94", "φ"}, {"Label55", "φ "},
                      {"Label79", "～"}});
+  // A main window loaded again (after its close box, by a back button) shows
+  // the project that the program works on, not a blank name.
+  if (!p_.m.ProjectName.empty()) Box("Text1")->setText(QString::fromStdString(p_.m.ProjectName));
+  Control<QRadioButton>("Option1")->setChecked(p_.m.ProjectState == shell::NewProject);
+  Control<QRadioButton>("Option2")->setChecked(p_.m.ProjectState == shell::ExistingProject);
 }
 
 void Form1::Text1_Change() { p_.m.ProjectName = Box("Text1")->text().toStdString(); }
