@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -370,6 +371,40 @@ TEST_F(KetrovaWindows, MainWindowLoadedAgainShowsTheProjectInForce) {
   EXPECT_FALSE(Checked(f1, "Option1"));
   EXPECT_EQ(TextOf(f1, "Label37"), "δ");
   EXPECT_TRUE(FileExists("mdt.dat2"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
+  // A file whose second line holds only φd and the angle used.
+  WriteFile("odt.dat", "4,0.6,2,0.8,1.2,5,1,3.5,0.5,0,0.45,0,2,1,10,18,15,10,24,22,0\r\n30,30\r\n");
+  Type(form1_, "Text1", "o");
+  Click(form1_, "Option2");
+  QWidget* f2 = OpenForm2();
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+  // A short file leaves the starting texts and says which file.
+  WriteFile("qdt.dat", "4,0.6,2\r\n");
+  f2->close();
+  Settle();
+  Type(form1_, "Text1", "q");
+  f2 = OpenForm2();
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("qdt.dat"));
+}
+
+TEST_F(KetrovaWindows, ResultsFileThatCannotBeWrittenShowsNoResults) {
+  Type(form1_, "Text1", "f");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  ASSERT_TRUE(QDir().mkdir("fdt.dat2"));  // a folder where the results file should go
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("fdt.dat2")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_TRUE(FileExists("fdt.dat"));  // the data are saved all the same
 }
 
 }  // namespace
