@@ -47,14 +47,12 @@ Section PipeSection(const PipeInputs& in, float D, float Q, OutletState& outlet)
   return s;
 }
 
-// The head-loss parts of a section: Zo, Z1, Z2.
-void Losses(const PipeInputs& in, float R, float V, float sumXi, PipeResults& r) {
-  const double n = in.n;
-  const double v = V;
-  r.Zo = static_cast<double>(in.V1) * in.V1 / TwoG;
-  r.Z1 = n * n * v * v * in.L / std::pow(R, FrictionExponent);
-  r.Z2 = v * v * sumXi / TwoG;
-}
+double ApproachHead(const PipeInputs& in) { return static_cast<double>(in.V1) * in.V1 / TwoG; }
+
+// Total head Zg = Z + V1²/2g of cases 2 and 3.
+float TotalHead(const PipeInputs& in) { return sgl(in.Z + ApproachHead(in)); }
+
+const char* const NoTotalHead = "总水头（水头损失 Z 加上游流速水头）必须大于 0，无法开方。";
 
 // The start of every computation: the outlet coefficient of a free outflow.
 void StartOutlet(OutletState& outlet) {
@@ -69,7 +67,9 @@ PipeResults Fail(std::string message) {
 }
 
 // Checks common to the cases; "" where the data can be computed.
-std::string CommonChecks(const PipeInputs& in) {
+std::string CommonChecks(const PipeInputs& in, const OutletState& outlet) {
+  if (outlet.condition != FreeOutflow && outlet.condition != SubmergedOutlet)
+    return OutletMissingMessage();
   if (in.n < 0) return "管身糙率 n 不能为负数。";
   if (in.L < 0) return "管长 L 不能为负数。";
   return std::string();
@@ -82,7 +82,18 @@ bool Finite(const PipeResults& r) {
 const char* NotComputable =
     "计算中出现除以零或负数开方（流量系数公式根号内为负或为零），无法得出成果，请检查糙率、管长及局部损失系数。";
 
-PipeResults Checked(PipeResults r) {
+// The results of a case from its last section: the case's value, μ, V and
+// the head-loss parts Zo, Z1, Z2; a failure where any is not a number.
+PipeResults Results(const PipeInputs& in, double value, double mu, float R, float V, float sumXi) {
+  PipeResults r;
+  const double n = in.n;
+  const double v = V;
+  r.value = value;
+  r.mu = mu;
+  r.V = V;
+  r.Zo = ApproachHead(in);
+  r.Z1 = n * n * v * v * in.L / std::pow(R, FrictionExponent);
+  r.Z2 = v * v * sumXi / TwoG;
   if (!Finite(r) || !(r.mu > 0)) return Fail(NotComputable);
   r.ok = true;
   return r;
@@ -95,9 +106,7 @@ std::string OutletMissingMessage() {
 }
 
 PipeResults PipeHeadLossCase(const PipeInputs& in, OutletState outlet) {
-  if (outlet.condition != FreeOutflow && outlet.condition != SubmergedOutlet)
-    return Fail(OutletMissingMessage());
-  if (auto m = CommonChecks(in); !m.empty()) return Fail(m);
+  if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
   if (!(in.D > 0)) return Fail("管径 D 必须大于 0。");
   if (!(in.Q > 0)) return Fail("流量 Q 必须大于 0。");
 
@@ -105,21 +114,14 @@ PipeResults PipeHeadLossCase(const PipeInputs& in, OutletState outlet) {
   const Section s = PipeSection(in, in.D, in.Q, outlet);
   const double v = s.V;
   const float Zg = sgl(v * v / (s.mu * s.mu) / TwoG);
-  PipeResults r;
-  Losses(in, s.R, s.V, s.sumXi, r);
-  r.value = Zg - r.Zo;
-  r.mu = s.mu;
-  r.V = s.V;
-  return Checked(r);
+  return Results(in, Zg - ApproachHead(in), s.mu, s.R, s.V, s.sumXi);
 }
 
 PipeResults PipeDiameterCase(const PipeInputs& in, OutletState outlet) {
-  if (outlet.condition != FreeOutflow && outlet.condition != SubmergedOutlet)
-    return Fail(OutletMissingMessage());
-  if (auto m = CommonChecks(in); !m.empty()) return Fail(m);
+  if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
   if (!(in.Q > 0)) return Fail("流量 Q 必须大于 0。");
-  const float Zg = sgl(in.Z + static_cast<double>(in.V1) * in.V1 / TwoG);
-  if (!(Zg > 0)) return Fail("总水头（水头损失 Z 加上游流速水头）必须大于 0，无法开方。");
+  const float Zg = TotalHead(in);
+  if (!(Zg > 0)) return Fail(NoTotalHead);
 
   StartOutlet(outlet);
   Section s;
@@ -155,21 +157,14 @@ PipeResults PipeDiameterCase(const PipeInputs& in, OutletState outlet) {
   if (!met)
     return Fail("在 0～12 m 的管径范围内找不到能通过该流量的管径（20 次折半后仍未满足精度），未给出管径。");
 
-  PipeResults r;
-  Losses(in, s.R, s.V, s.sumXi, r);
-  r.value = D;
-  r.mu = s.mu;
-  r.V = s.V;
-  return Checked(r);
+  return Results(in, D, s.mu, s.R, s.V, s.sumXi);
 }
 
 PipeResults PipeDischargeCase(const PipeInputs& in, OutletState outlet) {
-  if (outlet.condition != FreeOutflow && outlet.condition != SubmergedOutlet)
-    return Fail(OutletMissingMessage());
-  if (auto m = CommonChecks(in); !m.empty()) return Fail(m);
+  if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
   if (!(in.D > 0)) return Fail("管径 D 必须大于 0。");
-  const float Zg = sgl(in.Z + static_cast<double>(in.V1) * in.V1 / TwoG);
-  if (!(Zg > 0)) return Fail("总水头（水头损失 Z 加上游流速水头）必须大于 0，无法开方。");
+  const float Zg = TotalHead(in);
+  if (!(Zg > 0)) return Fail(NoTotalHead);
 
   StartOutlet(outlet);
   const float R = sgl(in.D / 4.0);
@@ -194,12 +189,7 @@ PipeResults PipeDischargeCase(const PipeInputs& in, OutletState outlet) {
     if (!std::isfinite(Q)) return Fail(NotComputable);
   }
 
-  PipeResults r;
-  Losses(in, R, V, sumXi, r);
-  r.value = Q;
-  r.mu = mu;
-  r.V = V;
-  return Checked(r);
+  return Results(in, Q, mu, R, V, sumXi);
 }
 
 }  // namespace pillamor

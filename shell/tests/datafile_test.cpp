@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,14 +119,10 @@ TEST_F(AtomicReplace, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
   // A file-size limit makes the write fail part way, as a full disk does,
   // also for a user whom folder permissions do not stop.
   WriteFile("p.dat", "keep\r\n");
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit tiny = old;
-  tiny.rlim_cur = 4;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-  FileResult r = ReplaceFileAtomically("p.dat", std::string(100, 'x'));
-  setrlimit(RLIMIT_FSIZE, &old);
+  FileResult r = [] {
+    testsupport::FileSizeLimit limit(4);
+    return ReplaceFileAtomically("p.dat", std::string(100, 'x'));
+  }();
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.find("原文件未改动"), std::string::npos);
   EXPECT_EQ(ReadFile("p.dat"), "keep\r\n");

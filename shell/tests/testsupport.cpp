@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +36,24 @@ ScratchDir::~ScratchDir() {
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(path_, ec);
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  oldCur_ = old.rlim_cur;
+  oldMax_ = old.rlim_max;
+  rlimit tiny = old;
+  tiny.rlim_cur = bytes;
+  if (setrlimit(RLIMIT_FSIZE, &tiny) != 0) ADD_FAILURE() << "cannot limit file sizes";
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit old{};
+  old.rlim_cur = oldCur_;
+  old.rlim_max = oldMax_;
+  setrlimit(RLIMIT_FSIZE, &old);
 }
 
 std::string ReadFile(const std::string& path) {

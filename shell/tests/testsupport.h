@@ -39,6 +39,21 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 bool FileExists(const std::string& path);
 
+// While it lives, writing more than `bytes` to any file fails part way, as
+// on a full disk (a file-size limit, which also binds a user whom folder
+// permissions do not stop).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(unsigned long bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  unsigned long oldCur_ = 0;
+  unsigned long oldMax_ = 0;
+};
+
 // The child of `root` (or root itself) with the given objectName; fails the
 // test where there is none.
 template <class T = QWidget>

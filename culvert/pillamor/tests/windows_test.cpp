@@ -10,8 +10,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace testsupport;
 
@@ -41,6 +39,13 @@ class PillamorWindows : public InScratchDir {
     for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
   }
 
+  // Fill Form2 with the example pipe, free outflow, and compute.
+  void ComputeExample(QWidget* f2) {
+    Fill(f2, "2", "1");
+    Click(f2, "Option1");
+    Click(f2, "Command2");
+  }
+
   QStringList Results(QWidget* w) {
     QStringList r;
     for (int i = 11; i <= 16; ++i) r << TextOf(w, QString("Text%1").arg(i));
@@ -57,9 +62,7 @@ TEST_F(PillamorWindows, ComputesEachCaseAndShowsThreeDecimals) {
   QWidget* f2 = Open("Check4", "Form2");
   ASSERT_NE(f2, nullptr);
   SaveWindowPng(f2, "pillamor-Form2-new");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   // Z = Z1 + Z2 - Zo = 0.807019 + 0.561864 - 0.012742 (worked out by hand).
   EXPECT_EQ(Results(f2), QStringList({"1.356", "0.491", "0.013", "0.807", "0.562", "2.546"}));
   EXPECT_EQ(TextOf(f2, "Message"), "");
@@ -90,9 +93,7 @@ TEST_F(PillamorWindows, ComputesEachCaseAndShowsThreeDecimals) {
 
 TEST_F(PillamorWindows, UnnamedProjectUsesTheBareSuffix) {
   QWidget* f2 = Open("Check4", "Form2");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   EXPECT_EQ(ReadFile("yds.dat"), "2,100,1,0.5,0.4,0.014,0.3,0.1,0.2,0.1\r\n");
 }
 
@@ -102,9 +103,7 @@ TEST_F(PillamorWindows, TypedNameKeepsTheLeadingBlankOfTheBox) {
   QTest::keyClicks(name, "abc");  // typed after the box's starting blank
   EXPECT_EQ(name->text(), " abc");
   QWidget* f2 = Open("Check4", "Form2");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   EXPECT_TRUE(FileExists(" abcyds.dat"));
   EXPECT_FALSE(FileExists("abcyds.dat"));
 }
@@ -178,9 +177,7 @@ TEST_F(PillamorWindows, SecondOpenBringsTheWindowForwardUnchanged) {
 
 TEST_F(PillamorWindows, TwoComputesLeaveTheSecondInputsInTheFile) {
   QWidget* f2 = Open("Check4", "Form2");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   Type(f2, "Text1", "2.5");
   Click(f2, "Command2");
   EXPECT_EQ(ReadFile("yds.dat"), "2.5,100,1,0.5,0.4,0.014,0.3,0.1,0.2,0.1\r\n");
@@ -190,9 +187,7 @@ TEST_F(PillamorWindows, RenameAfterLoadingSavesUnderTheNewName) {
   Type(form1_, "Text1", "a");
   QWidget* f2 = Open("Check4", "Form2");
   Type(form1_, "Text1", "b");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   EXPECT_TRUE(FileExists("byds.dat"));
   EXPECT_FALSE(FileExists("ayds.dat"));
 }
@@ -314,9 +309,7 @@ TEST_F(PillamorWindows, ProjectNameWithAPathSeparatorIsRefused) {
   Type(form1_, "Text1", "../escape");
   QWidget* f2 = Open("Check4", "Form2");
   EXPECT_NE(TextOf(f2, "Message").indexOf("路径分隔符"), -1);
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   EXPECT_FALSE(FileExists("../escapeyds.dat"));
   EXPECT_NE(TextOf(f2, "Message").indexOf("路径分隔符"), -1);
 }
@@ -326,15 +319,10 @@ TEST_F(PillamorWindows, FailedSaveKeepsTheOldFileAndSaysSo) {
   QWidget* f2 = Open("Check4", "Form2");
   Fill(f2, "2", "1");
   Click(f2, "Option1");
-  // A file-size limit makes the write fail as a full disk does.
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit tiny = old;
-  tiny.rlim_cur = 8;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-  Click(f2, "Command2");
-  setrlimit(RLIMIT_FSIZE, &old);
+  {
+    FileSizeLimit fullDisk(8);
+    Click(f2, "Command2");
+  }
   EXPECT_EQ(ReadFile("yds.dat"), "old\r\n");
   EXPECT_NE(TextOf(f2, "Message").indexOf("原文件未改动"), -1);
 }
@@ -363,9 +351,7 @@ TEST_F(PillamorWindows, EndButtonClosesEveryWindow) {
 
 TEST_F(PillamorWindows, ClosedWindowLoadsAgainFromTheFile) {
   QWidget* f2 = Open("Check4", "Form2");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  Click(f2, "Command2");
+  ComputeExample(f2);
   f2->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QWidget* again = Open("Check4", "Form2");
