@@ -91,7 +91,7 @@ struct RelationTable {
 QGridLayout* BuildRelationTable(shell::Form* form, const RelationTable& t) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(2);
+  grid->setVerticalSpacing(1);
   grid->addWidget(FilledLater(U8(t.titleLabel), form, true), 0, 0, 1, 2);
   grid->addWidget(Centred(U8(" 上游水深"), form), 1, 0);
   grid->addWidget(Centred(U8(t.valueHeading), form), 1, 1);
@@ -259,7 +259,8 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
   QHBoxLayout* top = b.Row();
   top->setSpacing(18);
 
-  // Left: the two relation tables side by side, the hint under them.
+  // Left: the two relation tables side by side, the hint and the buttons
+  // under them.
   auto* left = new QVBoxLayout;
   auto* relations = new QHBoxLayout;
   relations->setSpacing(18);
@@ -269,6 +270,19 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
   left->addSpacing(10);
   left->addWidget(HintLabel(this), 0, Qt::AlignLeft);
   left->addStretch(1);
+  auto* buttonRow = new QHBoxLayout;
+  std::vector<QPushButton*> buttons;
+  for (const auto& [name, caption] : {std::pair{"Command1", "显示计算成果"},
+                                      {"Command2", "打印基本资料及计算成果"},
+                                      {"Command3", "结 束 计 算"}}) {
+    auto* button = new QPushButton(U8(caption), this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    buttonRow->addWidget(button);
+    buttons.push_back(button);
+  }
+  buttonRow->addStretch(1);
+  left->addLayout(buttonRow);
   top->addLayout(left);
 
   // Right: the hydrograph with its period numbers, the period length, and
@@ -276,7 +290,7 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(2);
+  grid->setVerticalSpacing(1);
   grid->addWidget(FilledLater("Label4", this, true), 0, 0, 1, 2);
   grid->addWidget(FilledLater("Label5", this, true), 0, 2, 1, 3);
   grid->addWidget(Centred(U8("时段"), this), 1, 0);
@@ -322,10 +336,6 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
   right->addStretch(1);
   top->addLayout(right);
 
-  b.Gap(8);
-  auto buttons = b.Buttons({{"Command1", "显示计算成果"},
-                            {"Command2", "打印基本资料及计算成果"},
-                            {"Command3", "结 束 计 算"}});
   b.Finish();
 
   // The window design's texts: the sample data.
