@@ -156,6 +156,8 @@ Form4::Form4(Program& program) : Form("Form4", "Form4"), p_(program) {
   }
   QLineEdit* hk2 = FormBuilder::MakeBox("Text21", "", this);
   hk2->setReadOnly(true);
+  hk2->setMaximumWidth(90);
+  hk2->hide();  // blank until the hint shows
   row->addWidget(hk2);
   row->addWidget(FormBuilder::MakeLabel({"Label84", ""}, this));
   row->addStretch(1);
@@ -178,6 +180,7 @@ void Form4::Form_Load() {
 void Form4::ClearHint() {
   for (const QString& l : HintLabels) Lbl(l)->clear();
   Box("Text21")->clear();
+  Box("Text21")->hide();
 }
 
 void Form4::Command2_Click() {
@@ -243,6 +246,7 @@ void Form4::Command2_Click() {
     Lbl("Label83")->setText("h");
     Lbl("Label81")->setText("k =");
     Box("Text21")->setText(QString::fromStdString(shell::ResultText(r.hk2, 3)));
+    Box("Text21")->show();
     Lbl("Label84")->setText("m");
   }
   AddMessage(QString("按%1计算。").arg(QString::fromStdString(BasinTypeName(kind))));

@@ -91,6 +91,7 @@ TEST_F(MirkeltWindows, ComputesEachKindInTheOpenWindow) {
   // Tailwater 0.5 m below hk2 = 0.656 m.
   EXPECT_EQ(TextOf(f4, "Label65"), "[提示] 下游水深小于临界水深，消力池以临界水深作为下游控制水深计算，即：");
   EXPECT_EQ(HintRow(f4), QStringList({"计算采用", "h", "s =", "h", "k =", "0.656", "m"}));
+  EXPECT_TRUE(Find<QLineEdit>(f4, "Text21")->isVisible());
   EXPECT_TRUE(TextOf(f4, "Message").contains("深挖式消力池")) << TextOf(f4, "Message").toStdString();
   SaveWindowPng(f4, "mirkelt-Form4-deepened");
 
@@ -100,6 +101,7 @@ TEST_F(MirkeltWindows, ComputesEachKindInTheOpenWindow) {
   Click(f4, "Command2");
   EXPECT_EQ(Results(f4), QStringList({"3.11", "0.28", "1.39", "0", "0.6", "7.66", "5.74"}));
   EXPECT_EQ(HintRow(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_FALSE(Find<QLineEdit>(f4, "Text21")->isVisible());
   EXPECT_EQ(TextOf(f4, "Label65"), "");
   EXPECT_TRUE(TextOf(f4, "Message").contains("消力槛式消力池"));
 
