@@ -307,6 +307,10 @@ TEST(BasinSteps, RegimeBoundariesCompareSingles) {
 TEST(BasinSteps, ContractedDepthStopsAtSevenUpdatesOrAtT) {
   // q = 2 m²/s, T = 3.1134: 0.2694 → 0.27, 0.2819 → 0.28, 0.2824 → 0.28 (by hand).
   EXPECT_EQ(T2(ContractedDepthIteration(5, 2.5f, 3.1133792f)), "0.28");
+  // q = 8 m²/s, T = 2.9, near the least head that passes it: 1.12, 1.42,
+  // 1.56, 1.64, 1.69, 1.73, 1.76 after seven updates, 1.78 after eight
+  // (reference script); the seventh stands.
+  EXPECT_EQ(T2(ContractedDepthIteration(20, 2.5f, 2.9f)), "1.76");
   // T ≤ 0: not a single update.
   EXPECT_EQ(ContractedDepthIteration(5, 2.5f, 0.0f), 0.0f);
   // Far too little head: the first update already lies above T and ends it.

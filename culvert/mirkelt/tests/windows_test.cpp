@@ -267,3 +267,16 @@ TEST_F(MirkeltWindows, PrintAndEnd) {
   EXPECT_EQ(TopLevel("Form4"), nullptr);
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }
+
+TEST_F(MirkeltWindows, ProjectNameThatCannotNameAFileSaysSoAndKeepsTheOldFile) {
+  WriteFile("hx.dat", "1,2,3,4,5,6,7,8,9,10,11,12,13\r\n");
+  Type(form1_, "Text1", "a/b");
+  Click(form1_, "Option1");
+  QWidget* f4 = Open("Check1");
+  Fill(f4);
+  Click(f4, "Command2");
+  EXPECT_FALSE(TextOf(f4, "Message").isEmpty());
+  EXPECT_TRUE(TextOf(f4, "Message").contains("项目名")) << TextOf(f4, "Message").toStdString();
+  EXPECT_EQ(ReadFile("hx.dat"), "1,2,3,4,5,6,7,8,9,10,11,12,13\r\n");
+  EXPECT_FALSE(FileExists("a/bhx.dat"));
+}
