@@ -186,7 +186,7 @@ CircularResults CircularDiameterAndSlopeCase(const CircularInputs& in) {
   const double V = in.V;
   const double limit = -(static_cast<double>(in.xi1) + in.xi2) * V * V / TwoG;
   if (!(in.Z > limit))
-    return Fail("允许水头损失 Z 不大于 " + Text(limit) +
+    return Fail("允许水头损失 Z 不大于 " + shell::ResultText(limit, 3) +
                 " m（洞径无限加大时总水头损失趋近的值 -(ξ1+ξ2)V²/19.62），任何洞径都达不到，未给出成果。");
   float D = in.h;
   for (int step = 1; step <= MaxSteps; ++step) {
