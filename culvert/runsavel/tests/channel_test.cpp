@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                With(Data(0, 80, 0.15f, 0.014f, 0.8f, 0.4f), 1.2f, 0, 1000, 0), "流量"},
         BadRow{"case 1, zero h", ChannelWidthAndLossCase, With(Example(), 0, 0, 1000, 0), "水深"},
         BadRow{"case 1, a width under 5 mm", ChannelWidthAndLossCase,
-               With(Data(1e-6f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0.004f, 0, 1000, 0), "0.005 m"},
+               With(Data(1e-7f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0.003f, 0, 1000, 0), "0.005 m"},
         BadRow{"case 2, zero allowed loss", ChannelWidthAndSlopeCase, With(Example(), 1.2f, 0, 0, 0), "允许水头损失"},
         BadRow{"case 2, negative allowed loss", ChannelWidthAndSlopeCase, With(Example(), 1.2f, 0, 0, -0.1f), "允许水头损失"},
         BadRow{"case 2, zero L", ChannelWidthAndSlopeCase,
