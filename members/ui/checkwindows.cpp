@@ -161,6 +161,9 @@ void ColumnTable(shell::Form* form, QVBoxLayout* layout, const Run& title, const
 QLineEdit* InlineBox(const QString& name, QWidget* parent, int width = 64) {
   QLineEdit* e = FormBuilder::MakeBox(name, "", parent);
   e->setReadOnly(true);
+  // A number inside a sentence: no frame, so an empty line shows nothing.
+  e->setFrame(false);
+  e->setStyleSheet("background: transparent;");
   e->setMinimumWidth(width);
   e->setMaximumWidth(width);
   return e;
