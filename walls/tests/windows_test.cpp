@@ -1,0 +1,410 @@
+// Ketrova driven through its windows by control name: the gravity wall from
+// data to results and back, the project files, the water-stop choice, the
+// results window kept in step with the data, and the drawing.
+#include "windows.h"
+
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace testsupport;
+
+namespace {
+
+// The wall of the engine tests with the water table on the sloped back:
+// B, B0, B1, B2, B3, H, H1, H2, H3, φ, C, f, β, h1, h2, q, γ1, δ, γ2, γbase, γwall, d.
+const QStringList kWall = {"4",  "0.6", "2",  "0.8", "1.2", "5",  "1",  "3.5", "0.5", "30", "0",
+                           "0.45", "0", "2", "1",   "10",  "18", "15", "10",  "24",  "22", "0"};
+
+class KetrovaWindows : public InScratchDir {
+ protected:
+  void SetUp() override {
+    form1_ = ketrova::CreateForm1();
+    form1_->show();
+  }
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    Settle();
+  }
+  static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+  QWidget* OpenForm2() {
+    Click(form1_, "Command1");
+    return TopLevel("Form2");
+  }
+  static void Fill(QWidget* f2, QStringList values = kWall) {
+    for (int i = 0; i < values.size(); ++i) Type(f2, QString("Text%1").arg(i + 1), values[i]);
+  }
+  static QStringList Boxes(QWidget* w, int first, int last) {
+    QStringList r;
+    for (int i = first; i <= last; ++i) r << TextOf(w, QString("Text%1").arg(i));
+    return r;
+  }
+  static bool Checked(QWidget* w, const QString& name) {
+    auto* b = Find<QAbstractButton>(w, name);
+    return b && b->isChecked();
+  }
+
+  QWidget* form1_ = nullptr;
+};
+
+TEST_F(KetrovaWindows, MainWindowNotesAndButtons) {
+  EXPECT_EQ(form1_->windowTitle(), "Form1");
+  EXPECT_EQ(TextOf(form1_, "Label1"), "Ketrova");
+  EXPECT_EQ(TextOf(form1_, "Label2"), "程序编制说明：");
+  for (const char* l : {"Label37", "Label39", "Label40", "Label43", "Label45", "Label19", "Label49"})
+    EXPECT_EQ(TextOf(form1_, l), "δ") << l;
+  for (const char* l : {"Label59", "Label63", "Label68", "Label79"}) EXPECT_EQ(TextOf(form1_, l), "～") << l;
+  for (const char* l : {"Label58", "Label65", "Label70", "Label47", "Label72", "Label52", "Label53", "Label94"})
+    EXPECT_EQ(TextOf(form1_, l), "φ") << l;
+  EXPECT_EQ(TextOf(form1_, "Label55"), "φ ");
+  EXPECT_EQ(TextOf(form1_, "Label50"), "可采用δ值等于φ值 ； ");
+  EXPECT_EQ(TextOf(form1_, "Command1"), "重力式挡土墙计算");
+  EXPECT_EQ(TextOf(form1_, "Command3"), "闸   墙   计   算");
+  EXPECT_EQ(TextOf(form1_, "Command4"), "打印编制说明");
+  // The semi-gravity wall and the sluice wall come later.
+  EXPECT_FALSE(Find<QPushButton>(form1_, "Command2")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(form1_, "Command3")->isEnabled());
+  EXPECT_FALSE(Checked(form1_, "Option1"));
+  EXPECT_FALSE(Checked(form1_, "Option2"));
+  SaveWindowPng(form1_, "ketrova-Form1");
+}
+
+TEST_F(KetrovaWindows, GravityWallFromDataToResults) {
+  Type(form1_, "Text1", "w1");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(f2->windowTitle(), "");
+  EXPECT_EQ(TextOf(f2, "Label33"), " φ");
+  EXPECT_EQ(TextOf(f2, "Label75"), "γ");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");  // a new project types every value
+  SaveWindowPng(f2, "ketrova-Form2-new");
+  Fill(f2);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+
+  // The engine tests' "crossing" case, rounded as the results file keeps it.
+  EXPECT_EQ(Boxes(f3, 1, 9), QStringList({"161.3", "174.5", "26.5", "60", "302.3", "0.26", "104.85", "46.3", "2.26"}));
+  EXPECT_EQ(Boxes(f3, 10, 18),
+            QStringList({"161.3", "77.13", "26.5", "60", "204.93", "1.17", "141.27", "-38.8", "-0.27"}));
+  EXPECT_EQ(Boxes(f3, 19, 26), QStringList({"302.3", "0.333", "86.33", "15", "836.3", "309.8", "1.34", "2.7"}));
+  EXPECT_EQ(Boxes(f3, 27, 34), QStringList({"204.93", "0.497", "103.1", "15", "511.23", "341.5", "0.78", "1.5"}));
+  EXPECT_EQ(TextOf(f3, "Text35"), "30");
+  EXPECT_EQ(TextOf(f3, "Label27"), "φ");
+  EXPECT_EQ(TextOf(f3, "Label41"), "·");
+
+  EXPECT_EQ(ReadFile("w1dt.dat"),
+            "4,0.6,2,0.8,1.2,5,1,3.5,0.5,0,0.45,0,2,1,10,18,15,10,24,22,0\r\n30,30,30\r\n");
+  const std::string results = ReadFile("w1dt.dat2");
+  EXPECT_EQ(results.substr(0, results.find("\r\n")),
+            "30,161.3,174.5,26.5,60,302.3,0.26,104.85,46.3,2.26,77.13,204.93,1.17,141.27,-38.8,-0.27,1.34,2.7");
+  EXPECT_EQ(shell::ParseDataFile(results).size(), 31u);
+  SaveWindowPng(f2, "ketrova-Form2-computed");
+  SaveWindowPng(f3, "ketrova-Form3-computed");
+}
+
+TEST_F(KetrovaWindows, ReopenedProjectWithCohesionKeepsTheTypedPhi) {
+  Type(form1_, "Text1", "c");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  QStringList wall = kWall;
+  wall[10] = "5";  // C
+  Fill(f2, wall);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  const QString phid = TextOf(f3, "Text35");
+  EXPECT_TRUE(phid.startsWith("40.006")) << phid.toStdString();
+  const QString ka = TextOf(f3, "Text20");
+
+  // Close both windows, reopen the project.
+  f3->close();
+  f2->close();
+  Settle();
+  Click(form1_, "Option2");
+  f2 = OpenForm2();
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, "Text10"), "30");  // the typed φ, not φd
+  EXPECT_EQ(TextOf(f2, "Text11"), "5");
+  EXPECT_EQ(Boxes(f2, 1, 22), wall);
+  Click(f2, "Command2");
+  f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  // The cohesion is applied once, as before.
+  EXPECT_EQ(TextOf(f3, "Text35"), phid);
+  EXPECT_EQ(TextOf(f3, "Text20"), ka);
+}
+
+TEST_F(KetrovaWindows, OpenResultsWindowFollowsEveryComputation) {
+  Type(form1_, "Text1", "s");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_EQ(TextOf(f3, "Text2"), "174.5");
+
+  // A second computation with the results window still open refills it.
+  Type(f2, "Text14", "4.5");
+  Click(f2, "Command2");
+  EXPECT_EQ(TopLevel("Form3"), f3);
+  EXPECT_EQ(TextOf(f3, "Text2"), "128.9");  // the "above the slope" soil load
+  EXPECT_EQ(TextOf(f3, "Text4"), "110");
+
+  // A computation that fails leaves no old numbers on show.
+  Type(f2, "Text11", "30");  // cohesion too large for the equivalent angle
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("凝聚力")) << TextOf(f2, "Message").toStdString();
+  for (int i = 1; i <= 35; ++i) EXPECT_EQ(TextOf(f3, QString("Text%1").arg(i)), "") << i;
+  EXPECT_TRUE(TextOf(f3, "Message").contains("凝聚力"));
+  // The data are saved whole, in one file that opens again.
+  EXPECT_EQ(ReadFile("sdt.dat"),
+            "4,0.6,2,0.8,1.2,5,1,3.5,0.5,30,0.45,0,4.5,1,10,18,15,10,24,22,0\r\n,30,30\r\n");
+  EXPECT_TRUE(shell::ReadProjectFile("sdt.dat", 23).ok);
+
+  // So does a box that is not a number (nothing is saved then).
+  Type(f2, "Text11", "0");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text2"), "128.9");
+  Type(f2, "Text5", "x");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text2"), "");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("后趾宽")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(ReadFile("sdt.dat").substr(0, 12), "4,0.6,2,0.8,");
+  SaveWindowPng(f3, "ketrova-Form3-no-results");
+}
+
+TEST_F(KetrovaWindows, BackButtonsAfterTheDataWindowWasClosed) {
+  Type(form1_, "Text1", "b");
+  QWidget* f2 = OpenForm2();  // no project option: reads as an existing project
+  EXPECT_TRUE(TextOf(f2, "Message").contains("bdt.dat"));  // no file yet
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  f2->close();
+  Settle();
+  EXPECT_EQ(TopLevel("Form2"), nullptr);
+
+  // "返回显示基本资料" loads the data window afresh from the saved file.
+  Click(f3, "Command3");
+  Settle();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  f2 = TopLevel("Form2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_TRUE(f2->isVisible());
+  EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+
+  // For a new project it comes back blank.
+  Click(f2, "Command2");
+  f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  f2->close();
+  Settle();
+  Click(form1_, "Option1");
+  Click(f3, "Command3");
+  Settle();
+  f2 = TopLevel("Form2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+
+  // "返回程序编制说明" brings the main window forward and closes the results.
+  Click(f2, "Command2");  // blank boxes: nothing computed, no results window
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  Fill(f2);
+  Click(f2, "Command2");
+  f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command2");
+  Settle();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_TRUE(form1_->isVisible());
+  EXPECT_TRUE(TopLevel("Form2")->isVisible());  // the data window stays as it was
+}
+
+TEST_F(KetrovaWindows, WaterStopChoiceShowsWhereverItIsInForce) {
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  EXPECT_FALSE(Checked(f2, "Option1"));
+  EXPECT_FALSE(Checked(f2, "Option2"));
+  Fill(f2);
+  // No choice: trapezoidal uplift, no front water thrust (Pw = Pw1 = 20).
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_EQ(TextOf(f3, "Text22"), "20");
+  EXPECT_EQ(TextOf(f3, "Text4"), "60");
+
+  Click(f2, "Option2");
+  EXPECT_TRUE(Checked(f2, "Option2"));
+  EXPECT_FALSE(Checked(f2, "Option1"));
+  Type(f2, "Text22", "0.5");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text22"), "18.75");  // 20 − 10·0.5²/2
+  EXPECT_EQ(TextOf(f3, "Text4"), "80");      // uniform head h1 = 2 over B = 4
+
+  // A data window loaded later shows the choice in force.
+  f2->close();
+  Settle();
+  f2 = OpenForm2();
+  EXPECT_TRUE(Checked(f2, "Option2"));
+  EXPECT_FALSE(Checked(f2, "Option1"));
+}
+
+TEST_F(KetrovaWindows, GeometryWarningAndInputsOutsideTheMethod) {
+  Type(form1_, "Text1", "g");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  QStringList wall = kWall;
+  wall[0] = "4.05";
+  Fill(f2, wall);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("B2 + B1 + B3")) << TextOf(f2, "Message").toStdString();
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_NE(TextOf(f3, "Text1"), "");
+  EXPECT_TRUE(TextOf(f3, "Message").contains("B2 + B1 + B3"));
+
+  wall[0] = "4";
+  wall[7] = "0";  // H2 = 0 while B1 ≠ B0
+  Fill(f2, wall);
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("H2")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TextOf(f3, "Text1"), "");
+  EXPECT_EQ(ReadFile("gdt.dat").substr(0, 24), "4,0.6,2,0.8,1.2,5,1,0,0.");
+}
+
+TEST_F(KetrovaWindows, DrawingWindowIsSharedAndPrints) {
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Click(f2, "Command3");
+  QWidget* f7 = TopLevel("Form7");
+  ASSERT_NE(f7, nullptr);
+  ASSERT_NE(Find<QWidget>(f7, "Image1"), nullptr);
+  Click(f2, "Command3");
+  EXPECT_EQ(TopLevel("Form7"), f7);
+  SaveWindowPng(f7, "ketrova-Form7");
+  f7->resize(700, 1000);
+  QApplication::processEvents();
+  f7->grab().save(QString::fromStdString(std::string(getenv("SUITE_PNG_DIR") ? getenv("SUITE_PNG_DIR") : ".") +
+                                         "/ketrova-Form7-large.png"));
+  Click(f7, "Command1");
+  EXPECT_TRUE(TextOf(f7, "Message").contains("Form7.pdf")) << TextOf(f7, "Message").toStdString();
+  EXPECT_GT(ReadFile("Form7.pdf").size(), 1000u);
+}
+
+TEST_F(KetrovaWindows, EndButtonClosesEveryWindow) {
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command4");
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, PrintsTheDataAndTheResults) {
+  Type(form1_, "Text1", "p");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f2, "Command1");
+  Click(f3, "Command1");
+  Click(form1_, "Command4");
+  EXPECT_GT(ReadFile("p-Form2.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("p-Form3.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("p-Form1.pdf").size(), 1000u);
+  EXPECT_TRUE(TextOf(f3, "Message").contains("p-Form3.pdf"));
+}
+
+TEST_F(KetrovaWindows, ProjectNameWithAPathSeparatorSavesNothing) {
+  Type(form1_, "Text1", "../x");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("路径分隔符"));
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_FALSE(FileExists("../xdt.dat"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, MainWindowLoadedAgainShowsTheProjectInForce) {
+  Type(form1_, "Text1", "m");
+  Click(form1_, "Option2");
+  QWidget* f2 = OpenForm2();
+  form1_->close();
+  Settle();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command2");  // "返回程序编制说明" loads the main window afresh
+  Settle();
+  QWidget* f1 = TopLevel("Form1");
+  ASSERT_NE(f1, nullptr);
+  EXPECT_EQ(TextOf(f1, "Text1"), "m");
+  EXPECT_TRUE(Checked(f1, "Option2"));
+  EXPECT_FALSE(Checked(f1, "Option1"));
+  EXPECT_EQ(TextOf(f1, "Label37"), "δ");
+  EXPECT_TRUE(FileExists("mdt.dat2"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
+  // A file whose second line holds only φd and the angle used.
+  WriteFile("odt.dat", "4,0.6,2,0.8,1.2,5,1,3.5,0.5,0,0.45,0,2,1,10,18,15,10,24,22,0\r\n30,30\r\n");
+  Type(form1_, "Text1", "o");
+  Click(form1_, "Option2");
+  QWidget* f2 = OpenForm2();
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+  // A short file leaves the starting texts and says which file.
+  WriteFile("qdt.dat", "4,0.6,2\r\n");
+  f2->close();
+  Settle();
+  Type(form1_, "Text1", "q");
+  f2 = OpenForm2();
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("qdt.dat"));
+}
+
+TEST_F(KetrovaWindows, ResultsFileThatCannotBeWrittenShowsNoResults) {
+  Type(form1_, "Text1", "f");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  ASSERT_TRUE(QDir().mkdir("fdt.dat2"));  // a folder where the results file should go
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("fdt.dat2")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_TRUE(FileExists("fdt.dat"));  // the data are saved all the same
+}
+
+}  // namespace
