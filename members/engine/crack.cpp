@@ -204,7 +204,10 @@ CrackResult CrackCheckCase(const CrackInputs& in, const CrackMember& member, con
     const float gfc = sgl((bfc - b) * hfc2 / (b * hh0));
     const double ratio = hh0 / r.eS;
     r.z = sgl((0.87 - 0.12 * (1 - static_cast<double>(gfc)) * ratio * ratio) * hh0);
-    if (r.z == 0) return Failure("内力臂为零，无法计算钢筋应力，请检查基本资料（未计算）。");
+    // A lever arm of nothing or less: the eccentricity is too small for the
+    // formula (the section is in compression throughout).
+    if (!(r.z > 0))
+      return Failure("偏心距过小，内力臂计算值不大于零，钢筋应力公式不适用，请检查基本资料（未计算）。");
     r.sigmaS = sgl(N * 1000 * (static_cast<double>(r.eS) / r.z - 1) / As / 100);
   }
 
@@ -223,6 +226,7 @@ CrackResult CrackCheckCase(const CrackInputs& in, const CrackMember& member, con
     r.verdict = r.w < r.allowedW   ? CrackVerdict::CracksWidthWithin
                 : r.w > r.allowedW ? CrackVerdict::CracksWidthBeyond
                                    : CrackVerdict::CracksWidthEqual;
+  r.steelInCompression = !(r.sigmaS > 0);
   r.ok = true;
   return r;
 }

@@ -98,6 +98,9 @@ struct CrackResult {
   float ftk = 0;       // for the [σct] line
   float allowedW = 0;  // [w]
   CrackVerdict verdict = CrackVerdict::None;
+  // σs at or below 0: the tension steel is not in tension, and the width
+  // computed from it means no crack (said in the message line).
+  bool steelInCompression = false;
 
   // Working values.
   float h0 = 0, k = 0, e0 = 0, alphaE = 0, As = 0;

@@ -245,6 +245,39 @@ TEST_F(CheckWindows, ATMemberHandsItsFlangesAndASecondOpeningKeepsTheBoxes) {
   SaveWindowPng(f9, "brasselt-Form9-Isection");
 }
 
+// The eccentric members' windows hand l0 and e through the program-wide
+// member values; here they are set as those windows' computes leave them.
+TEST_F(CheckWindows, EccentricTensionTakesTheEccentricityOfItsMemberWindow) {
+  QWidget* f9 = OpenForm9From(ComputedForm2());
+  ASSERT_NE(f9, nullptr);
+  program().m.MemberKind = brasselt::RectEccentricTension;
+  program().m.handed.e = 10;
+  program().m.handed.l0 = 500;  // not used by a tension member
+  Click(f9, "Check8");
+  Click(f9, "Option4");
+  Click(f9, "Check1");
+  // The tension member of crack_test.cpp: python y0 26.44, σ 2.635, w 0.242.
+  Fill(f9, {{"Text1", "30"}, {"Text2", "50"}, {"Text3", "3"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "2"}, {"Text7", "4"}, {"Text8", "1.6"}, {"Text9", "2"}, {"Text10", "0"},
+            {"Text19", "20"}, {"Text20", "300"}, {"Text21", "2"}, {"Text22", "30000"}, {"Text23", "200000"}});
+  Click(f9, "Command1");
+  EXPECT_EQ(TextOf(f9, "Message"), "");
+  EXPECT_EQ(TextOf(f9, "Text11"), "1.15");
+  EXPECT_EQ(TextOf(f9, "Text28"), "1.6");
+  EXPECT_EQ(TextOf(f9, "Text12"), "26.4");
+  EXPECT_EQ(TextOf(f9, "Text16"), "2.635");
+  EXPECT_EQ(TextOf(f9, "Text27"), "0.7");
+  EXPECT_EQ(TextOf(f9, "Text18"), "1.4");
+  EXPECT_EQ(TextOf(f9, "Text25"), "0.242");
+  EXPECT_EQ(TextOf(f9, "Label100"), "mm > 最大裂缝宽度允许值");
+  EXPECT_EQ(TextOf(f9, "MemberInHand"), "本次验算构件：矩形截面偏心受拉构件；轴向力至受拉钢筋的距离 e = 10 cm。");
+  // An axial force of 0 for an eccentric member is a message, not a number.
+  Type(f9, "Text20", "0");
+  Click(f9, "Command1");
+  EXPECT_TRUE(TextOf(f9, "Message").contains("轴向力 N 不能为零"));
+  EXPECT_EQ(TextOf(f9, "Text25"), "");
+}
+
 TEST_F(CheckWindows, ShearWindowDesignsStirrupsAndBentUpBarsInTwoPasses) {
   QWidget* f9 = OpenForm9From(ComputedForm2());
   ASSERT_NE(f9, nullptr);

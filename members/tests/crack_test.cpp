@@ -288,6 +288,20 @@ TEST(CrackCheck, MissingChoicesAndImpossibleDataGiveAMessageAndNoResult) {
     EXPECT_FALSE(r.ok) << c.what;
     EXPECT_FALSE(r.error.empty()) << c.what;
   }
+  // A moment reversed against the eccentric-compression formula: e = 1 cm,
+  // the lever arm z = (0.87 − 0.12·56²)·56 is negative: a message.
+  CrackInputs reversed = Inputs(30, 60, 3, 4, 4, 2.2f, 4, 0, 0, 0, -100, 400);
+  r = CrackCheckCase(reversed, Flanged(RectEccentricCompression, 0, 0, 0, 0, 0, 500), Choices(ShortTerm, 1, DeformedBars));
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("内力臂"), std::string::npos);
+  // A flexural moment of the other sign: computed, with the steel flagged as
+  // not in tension.
+  CrackInputs negative = kRect;
+  negative.M = -60;
+  r = CrackCheckCase(negative, Member(RectFlexural), Choices(ShortTerm, 1, DeformedBars));
+  ASSERT_TRUE(r.ok);
+  EXPECT_TRUE(r.steelInCompression);
+  EXPECT_FALSE(CrackCheckCase(kRect, Member(RectFlexural), Choices(ShortTerm, 1, DeformedBars)).steelInCompression);
   // A short member with no moment is computed: e = yt − a.
   r = CrackCheckCase(zeroM, Flanged(RectEccentricCompression, 0, 0, 0, 0, 0, 500), Choices(ShortTerm, 1, DeformedBars));
   EXPECT_TRUE(r.ok) << r.error;

@@ -525,6 +525,8 @@ void Form9::Command1_Click() {
   }
   ShowOutcome(r);
   ShowMemberInHand(member);
+  if (r.steelInCompression)
+    SetMessage(U8("受拉钢筋应力不大于零（钢筋受压），截面不出现受拉裂缝，计算最大裂缝宽度无实际意义。"));
 }
 
 void Form9::ShowOutcome(const CrackResult& r) {
