@@ -357,6 +357,34 @@ TEST_F(CheckWindows, ShearWindowDesignsStirrupsAndBentUpBarsInTwoPasses) {
   EXPECT_FALSE(program().bentUp.pending);
 }
 
+TEST_F(CheckWindows, AShearWindowClosedOnItsPromptStartsAFreshFirstPass) {
+  QWidget* f9 = OpenForm9From(ComputedForm2());
+  ASSERT_NE(f9, nullptr);
+  Click(f9, "Command2");
+  QWidget* f10 = TopLevel("Form10");
+  ASSERT_NE(f10, nullptr);
+  Click(f10, "Check1");
+  Click(f10, "Option2");
+  Fill(f10, ShearData("220"));
+  Click(f10, "Command1");
+  ASSERT_TRUE(program().bentUp.pending);
+  f10->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Click(f9, "Command2");
+  f10 = TopLevel("Form10");
+  ASSERT_NE(f10, nullptr);
+  // Its boxes are gone with it, and so is the prompt that asked for them.
+  EXPECT_FALSE(program().bentUp.pending);
+  EXPECT_EQ(TextOf(f10, "Label56"), "");
+  EXPECT_TRUE(Find<QCheckBox>(f10, "Check1")->isChecked());  // the choices stay
+  Fill(f10, ShearData("160"));
+  Type(f10, "Text19", "8");
+  Type(f10, "Text20", "45");
+  Click(f10, "Command1");
+  EXPECT_EQ(TextOf(f10, "Text15"), "10.9");
+  EXPECT_EQ(TextOf(f10, "Text17"), "----");
+}
+
 TEST_F(CheckWindows, ShearWindowNotesMinimumRatioSectionLimitAndStirrupRules) {
   QWidget* f9 = OpenForm9From(ComputedForm2());
   ASSERT_NE(f9, nullptr);
