@@ -61,7 +61,9 @@ std::optional<std::vector<float>> Form::ReadNumbers(const std::vector<QString>& 
 
 bool Form::ShowResults(const std::vector<std::pair<QString, double>>& results, const QString& what) {
   for (const auto& [name, value] : results) {
-    if (!std::isfinite(value)) {
+    // A value beyond the single range, finite in double, would show as a
+    // blank box without a word: it counts as not computed too.
+    if (!std::isfinite(value) || !std::isfinite(sgl(RoundTo(value, digits_.value(name, 3))))) {
       for (const auto& r : results)
         if (auto* b = Box(r.first)) b->clear();
       AddMessage(what.isEmpty()
