@@ -74,6 +74,9 @@ std::vector<Field> ParseDataFile(std::string_view content) {
   const std::size_t n = content.size();
   auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
   auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+  // A byte-order mark that an editor put before the first field is no part
+  // of it (the field would read as no number while the box looks right).
+  if (content.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
 
   while (i < n) {
     // Skip the break(s) that end a line; a blank line holds no field.

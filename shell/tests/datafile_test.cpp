@@ -61,6 +61,18 @@ TEST(DataFileFormat, QuotesAndOddFields) {
   EXPECT_EQ(back[1].text, "x,y");
 }
 
+TEST(DataFileFormat, ByteOrderMarkOfAnEditorIsNoPartOfTheFirstField) {
+  auto f = ParseDataFile("\xEF\xBB\xBF" "2,\"1.5\"\r\n");
+  ASSERT_EQ(f.size(), 2u);
+  EXPECT_EQ(f[0].kind, Field::Kind::Number);
+  EXPECT_EQ(f[0].number, 2.0f);
+  EXPECT_EQ(f[1].text, "1.5");
+  auto quoted = ParseDataFile("\xEF\xBB\xBF" "\"x\",3");
+  ASSERT_EQ(quoted.size(), 2u);
+  EXPECT_EQ(quoted[0].kind, Field::Kind::Text);
+  EXPECT_EQ(quoted[0].text, "x");
+}
+
 TEST(DataFileFormat, BoxTextOfAField) {
   EXPECT_EQ(Field::Num(0.014f).AsBoxText(), "0.014");
   EXPECT_EQ(Field::Str("2.5").AsBoxText(), "2.5");
