@@ -138,6 +138,13 @@ FileResult ReplaceFileAtomically(const std::string& path, std::string_view conte
     r.error = "数据文件“" + path + "”" + what + "，原文件未改动。";
     return r;
   };
+  // A file that may not be written (marked read-only) is not replaced
+  // behind its back by the rename below.
+  struct stat existing {};
+  if (stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+      ((existing.st_mode & 0222) == 0 || (access(path.c_str(), W_OK) != 0 && errno == EACCES)))
+    return failure("是只读文件，无法写入");
+
   std::string dir = ".";
   std::string base = path;
   if (auto slash = path.rfind('/'); slash != std::string::npos) {

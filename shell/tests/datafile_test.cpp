@@ -147,6 +147,23 @@ TEST_F(AtomicReplace, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
   EXPECT_EQ(entries, 1);
 }
 
+TEST_F(AtomicReplace, ReadOnlyFileIsNotReplaced) {
+  // The folder is writable, so a rename could swap the file; its read-only
+  // mark says it must not change (also for a user whom the mark does not stop).
+  WriteFile("p.dat", "1,2,3\r\n");
+  ASSERT_EQ(chmod("p.dat", 0444), 0);
+  FileResult r = ReplaceFileAtomically("p.dat", "changed\r\n");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("只读"), std::string::npos);
+  EXPECT_EQ(ReadFile("p.dat"), "1,2,3\r\n");
+  struct stat st {};
+  ASSERT_EQ(stat("p.dat", &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  chmod("p.dat", 0644);
+  EXPECT_TRUE(ReplaceFileAtomically("p.dat", "changed\r\n"));
+  EXPECT_EQ(ReadFile("p.dat"), "changed\r\n");
+}
+
 TEST_F(AtomicReplace, TargetThatCannotBeReplacedStaysAsItWas) {
   ASSERT_EQ(mkdir("dir.dat", 0755), 0);
   FileResult r = ReplaceFileAtomically("dir.dat", "x");  // rename over a folder fails
