@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
 #include <cmath>
 
 using namespace shell;
@@ -47,4 +51,29 @@ TEST(ShowResults, ValueWithoutATextBlanksAllAndSays) {
     EXPECT_EQ(TextOf(&w, "Text12"), "") << bad;
     EXPECT_NE(TextOf(&w, "Message"), "") << bad;
   }
+}
+
+TEST(MessageLine, LongMessageGrowsTheShownWindowInsteadOfSqueezingItsBoxes) {
+  ResultsWindow w;
+  w.show();
+  QApplication::processEvents();
+  const int before = w.height();
+  QString longText;
+  for (int i = 0; i < 12; ++i) longText += QStringLiteral("数据文件无法写入，原文件未改动。");
+  w.SetMessage(longText);
+  QApplication::processEvents();
+  auto* message = w.findChild<QLabel*>("Message");
+  ASSERT_NE(message, nullptr);
+  EXPECT_GT(w.height(), before);
+  EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+  for (const char* name : {"Text11", "Text12"}) {
+    auto* box = w.findChild<QLineEdit*>(name);
+    ASSERT_NE(box, nullptr);
+    EXPECT_GE(box->height(), box->sizeHint().height()) << name;
+  }
+  // A further sentence grows it again.
+  w.AddMessage(longText);
+  QApplication::processEvents();
+  EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+  testsupport::SaveWindowPng(&w, "shell-long-message");
 }

@@ -3,6 +3,8 @@
 #include "numbers.h"
 #include "printwindow.h"
 
+#include <QLayout>
+
 #include <cmath>
 
 namespace shell {
@@ -13,12 +15,34 @@ Form::Form(const QString& name, const QString& title) : QWidget(nullptr) {
   setAttribute(Qt::WA_DeleteOnClose);
 }
 
+namespace {
+
+// A message that wraps onto more lines than the window has room for would
+// squeeze the boxes above it until their text is cut off: a shown window
+// grows to the height that its layout needs at its width. (A window not yet
+// shown takes that height when it is shown.)
+void GrowToFit(QWidget* window) {
+  if (!window->isVisible() || !window->layout()) return;
+  window->layout()->activate();
+  if (!window->hasHeightForWidth()) return;
+  const int need = window->heightForWidth(window->width());
+  if (need > window->height()) window->resize(window->width(), need);
+}
+
+}  // namespace
+
 void Form::SetMessage(const QString& text) {
-  if (auto* m = Lbl("Message")) m->setText(text);
+  if (auto* m = Lbl("Message")) {
+    m->setText(text);
+    GrowToFit(this);
+  }
 }
 
 void Form::AddMessage(const QString& text) {
-  if (auto* m = Lbl("Message")) m->setText(m->text().isEmpty() ? text : m->text() + "  " + text);
+  if (auto* m = Lbl("Message")) {
+    m->setText(m->text().isEmpty() ? text : m->text() + "  " + text);
+    GrowToFit(this);
+  }
 }
 
 void Form::ClearMessage() { SetMessage(QString()); }
