@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QRadioButton>
 #include <QTest>
 
@@ -337,6 +338,14 @@ TEST_F(PillamorWindows, MissingOrShortFileLeavesTheStartingTexts) {
   EXPECT_EQ(TextOf(f2, "Text1"), " ");  // nothing half-filled
   EXPECT_NE(TextOf(f2, "Message").indexOf("shortyds.dat"), -1);
   EXPECT_NE(TextOf(f2, "Message").indexOf("不全"), -1);
+  f2->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  ASSERT_TRUE(QDir().mkdir("unreadableyds.dat"));  // there, but cannot be read as a file
+  Type(form1_, "Text1", "unreadable");
+  f2 = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("unreadableyds.dat"), -1);
 }
 
 TEST_F(PillamorWindows, ProjectNameWithAPathSeparatorIsRefused) {
