@@ -554,3 +554,128 @@ TEST_F(KetrovaWindows, SemiGravityBackButtonsAndTheSharedChoice) {
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }
 
+// ---------------------------------------------------------------- sluice wall
+
+// The sluice wall of the engine tests with the water table on the slope:
+// B0, B1, H1, H2, φ, C, h1, h2, γ1, γ2, Rw, Rf, Rg, K.
+const QStringList kSluice = {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"};
+
+TEST_F(KetrovaWindows, SluiceWallForcesSteelAndCrackCheck) {
+  Type(form1_, "Text1", "z");
+  Click(form1_, "Option1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(f6->windowTitle(), "Form6");
+  EXPECT_EQ(TextOf(f6, "Label1"), "闸墙基本资料表");
+  EXPECT_EQ(TextOf(f6, "Label39"), "φ");
+  EXPECT_EQ(TextOf(f6, "Label57"), "σ");
+  EXPECT_EQ(TextOf(f6, "Label56"), "·");
+  EXPECT_EQ(TextOf(f6, "Text25"), " ");
+  SaveWindowPng(f6, "ketrova-Form6-new");
+  Fill(f6, kSluice);
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  // The reference script's "slope" case: forces rounded to 2 decimals, steel
+  // unrounded.
+  EXPECT_EQ(TextOf(f6, "Text15"), "28.57");
+  EXPECT_EQ(TextOf(f6, "Text16"), "36.69");
+  EXPECT_EQ(TextOf(f6, "Text17"), "0.53333336");
+  EXPECT_TRUE(TextOf(f6, "Text18").startsWith("4.63333")) << TextOf(f6, "Text18").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text19"), "0");
+  EXPECT_EQ(TextOf(f6, "Text20"), "295.98");
+  EXPECT_EQ(TextOf(f6, "Text21"), "107.62");
+  EXPECT_EQ(TextOf(f6, "Text22"), "0.8");
+  EXPECT_TRUE(TextOf(f6, "Text23").startsWith("20.36875")) << TextOf(f6, "Text23").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text39"), "30");
+  EXPECT_EQ(ReadFile("zzhq.dat"), "0.4,0.8,1.5,4.5,0,4,2,18,10,1100,130,31000,1.6\r\n30,30,30\r\n");
+  EXPECT_EQ(ReadFile("zzhq.dat2").substr(0, 11), "28.57,36.69");
+  EXPECT_EQ(ReadFile("zhq.dat3").substr(0, 2), ",,");
+
+  // Bars: 5 Φ16 at half height, 5 Φ20 + 2 Φ16 at the bottom.
+  const QStringList bars = {"1.6", "5", "0", "0", "2", "5", "1.6", "2"};
+  for (int i = 0; i < 4; ++i) Type(f6, QString("Text%1").arg(25 + i), bars[i]);
+  for (int i = 0; i < 4; ++i) Type(f6, QString("Text%1").arg(32 + i), bars[4 + i]);
+  Click(f6, "Command2");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"3.86", "0", "0.52"}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"0.82", "0.0083", "2.46"}));
+  SaveWindowPng(f6, "ketrova-Form6-computed");
+
+  // A changed box without a new forces computation: the transfer file holds
+  // the sections of other data, so no numbers.
+  Type(f6, "Text7", "5");
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"", "", ""}));
+  // Computing the forces again clears the check; it then runs on the new
+  // sections (the reference script's "straight" case).
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Text15"), "37.08");
+  Click(f6, "Command2");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"2.89", "0", "0.7"}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"0.66", "0.0098", "3.05"}));
+
+  // A failed computation leaves no results on show; the files stay whole.
+  Type(f6, "Text6", "40");  // cohesion too large
+  Click(f6, "Command1");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("凝聚力")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text15"), "");
+  EXPECT_EQ(TextOf(f6, "Text36"), "");
+  EXPECT_EQ(ReadFile("zzhq.dat"), "0.4,0.8,1.5,4.5,40,5,2,18,10,1100,130,31000,1.6\r\n,30,30\r\n");
+  Click(f6, "Command2");  // the transfer file is of the earlier data
+  EXPECT_EQ(TextOf(f6, "Text29"), "");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3"));
+}
+
+TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {
+  Click(form1_, "Option1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  Fill(f6, kSluice);
+  for (int i = 25; i <= 28; ++i) Type(f6, QString("Text%1").arg(i), "1");
+  for (int i = 32; i <= 35; ++i) Type(f6, QString("Text%1").arg(i), "1");
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("未找到")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text29"), "");
+  WriteFile("zhq.dat3", ",,1,2,3\r\n");  // short
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("不完整")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text29"), "");
+  // A bar box that is not a number.
+  Click(f6, "Command1");
+  Type(f6, "Text33", "x");
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("墙底截面")) << TextOf(f6, "Message").toStdString();
+}
+
+TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
+  Type(form1_, "Text1", "zc");
+  Click(form1_, "Option1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  QStringList wall = kSluice;
+  wall[5] = "5";  // C
+  Fill(f6, wall);
+  Click(f6, "Command1");
+  const QString phid = TextOf(f6, "Text39");
+  EXPECT_TRUE(phid.startsWith("38.27")) << phid.toStdString();  // H = 6 as for the semi-gravity wall
+  Type(f6, "Text25", "1.6");
+  // The back button unloads the window: an existing project comes back from
+  // its file with the typed φ, the bar boxes blank.
+  Click(form1_, "Option2");
+  Click(f6, "Command3");
+  Settle();
+  EXPECT_EQ(TopLevel("Form6"), nullptr);
+  Click(form1_, "Command3");
+  f6 = TopLevel("Form6");
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(Boxes(f6, 1, 14), wall);
+  EXPECT_EQ(TextOf(f6, "Text25"), " ");
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Text39"), phid);
+  Click(f6, "Command4");
+  Settle();
+  EXPECT_EQ(TopLevel("Form1"), nullptr);
+}
+
