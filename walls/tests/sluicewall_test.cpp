@@ -120,6 +120,25 @@ TEST(SluiceWallCase, CaseBoundariesCompareAsSingles) {
   EXPECT_NEAR(above.Mb, r.Mb, 0.05);
 }
 
+TEST(SluiceWallCase, LowWaterAboveAShortSlope) {
+  // H1 = 4 > H2 = 2: the half-height section lies in the vertical part
+  // (t_m = B0, no fill over it), and h1 = 2.5 ≤ H/2 stands above the top of
+  // the slope: the whole slope and 0.5 m of the column over it are
+  // submerged (reference script: Nb = 104.4, Mb = 237.363462), not a wedge
+  // wider than the slope.
+  SluiceWallInputs in = Wall(2.5f);
+  in.H1 = 4.0f;
+  in.H2 = 2.0f;
+  const SluiceWallResults r = SluiceWallCase(in);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.waterCase, SluiceWaterCase::Low);
+  EXPECT_EQ(r.tm, 0.4f);
+  EXPECT_DOUBLE_EQ(r.Nm, 28.8);
+  EXPECT_DOUBLE_EQ(r.Mm, 27.0);
+  EXPECT_DOUBLE_EQ(r.Nb, 104.4);
+  EXPECT_DOUBLE_EQ(r.Mb, 237.36);
+}
+
 TEST(SluiceWallCase, SmallEccentricityKeepsANegativeCompressionSteel) {
   // B0 = B1 = 1.2, H1 = H2 = 1, dry: Nm = 24·1.2·1 = 28.8, Mm = Ka·18/6 = 1.00;
   // h = 120, h0 = 113, e0 = 3.4722 < 0.3·h0: As′ = (1.6·28800·56.4722 −
