@@ -116,7 +116,10 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
   const bool wet = in.h1 > in.H4;
   const bool case1 = wet && zws <= in.H1;
   const bool case2 = wet && zws > in.H1 && zws <= sgl(H1 + H2);
-  const bool case3 = wet && zws > sgl(H1 + H2) && zws <= sgl(H1 + H2 + H3);
+  // Within the tolerance of a consistent height the water table just above
+  // the slab still lies on step 3.
+  const bool case3 = wet && zws > sgl(H1 + H2) &&
+                     (zws <= sgl(H1 + H2 + H3) || zw - (H1 + H2 + H3) <= kGeometryTolerance);
   if (wet && !case1 && !case2 && !case3)
     return fail(
         "地下水位 h1 高于墙趾而低于第三级斜面底（墙身总高 H 大于 H1 + H2 + H3 + H4），"
@@ -272,7 +275,7 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
   const float t3 = sgl(H3 + H4);
   const bool dryStem = t3 >= in.h1;
   const bool sc1 = zws <= in.H1;
-  const bool sc2 = zws > in.H1 && zws <= sgl(H1 + H2);
+  const bool sc2 = zws > in.H1 && (zws <= sgl(H1 + H2) || (!dryStem && zw - (H1 + H2) <= kGeometryTolerance));
   if (!dryStem && !sc1 && !sc2)
     return fail(
         "地下水位 h1 高于底板顶面而低于第二级斜面底（墙身总高 H 大于 H1 + H2 + H3 + H4），"

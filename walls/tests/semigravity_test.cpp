@@ -202,6 +202,20 @@ TEST(SemiGravityWallCase, CaseBoundariesCompareAsSingles) {
   EXPECT_EQ(SemiGravityWallCase(in, NoWaterStop).waterCase, StemWaterCase::Step2);
 }
 
+TEST(SemiGravityWallCase, HeightWithinAMillimetreLeavesNoGap) {
+  // H = 6.0005 passes as consistent; a water table just above the slab
+  // (zw = 5.5003 > H1 + H2 + H3) lies on step 3, loads as the dry wall to
+  // within the 0.2 mm of water.
+  SemiGravityInputs in = Wall();
+  in.H = 6.0005f;
+  in.h1 = 0.5002f;
+  const SemiGravityResults r = SemiGravityWallCase(in, NoWaterStop);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.warning, "");
+  EXPECT_EQ(r.waterCase, StemWaterCase::Step3);
+  EXPECT_NEAR(r.Wsoil, 258.15, 0.02);
+}
+
 TEST(SemiGravityWallCase, FirstStemSectionWithoutTension) {
   // A wide first step with little thrust: σ1 < 0, K1 < 0 (shown as "----").
   SemiGravityInputs in = Wall();
