@@ -679,3 +679,25 @@ TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }
 
+
+TEST_F(KetrovaWindows, PrintsTheFurtherWalls) {
+  Type(form1_, "Text1", "q");
+  Click(form1_, "Option1");
+  Click(form1_, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  Fill(f4, kSemiWall);
+  Click(f4, "Command2");
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  Click(f4, "Command1");
+  Click(f5, "Command1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  Fill(f6, kSluice);
+  Click(f6, "Command1");
+  Click(f6, "Command5");
+  EXPECT_GT(ReadFile("q-Form4.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("q-Form5.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("q-Form6.pdf").size(), 1000u);
+  EXPECT_TRUE(TextOf(f6, "Message").contains("q-Form6.pdf"));
+}
