@@ -3,6 +3,8 @@
 // write the results file, refill the open results window).
 #include "gravityfiles.h"
 #include "gravitywall.h"
+#include "semigravityfiles.h"
+#include "sluicewall.h"
 #include "windows.h"
 
 #include <QAbstractButton>
@@ -58,6 +60,85 @@ void BM_GravityWallFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_GravityWallFiles);
 
+ketrova::SemiGravityInputs SemiWall(float h1) {
+  ketrova::SemiGravityInputs in;
+  in.B = 4.5f;
+  in.B0 = 0.5f;
+  in.B1 = 0.9f;
+  in.B2 = 1.5f;
+  in.B3 = 2.2f;
+  in.B4 = 0.6f;
+  in.B5 = 0.4f;
+  in.B6 = 1.3f;
+  in.H = 6.0f;
+  in.H1 = 2.0f;
+  in.H2 = 2.0f;
+  in.H3 = 1.5f;
+  in.H4 = 0.5f;
+  in.H5 = 0.9f;
+  in.phi = 30.0f;
+  in.C = 5.0f;
+  in.f = 0.4f;
+  in.q = 10.0f;
+  in.h1 = h1;
+  in.h2 = 0.7f;
+  in.gamma1 = 18.0f;
+  in.Rl = 1100.0f;
+  in.gamma2 = 10.0f;
+  return in;
+}
+
+void BM_SemiGravityWallCase(benchmark::State& state) {
+  const auto in = SemiWall(static_cast<float>(state.range(0)) / 2.0f);
+  for (auto _ : state) benchmark::DoNotOptimize(ketrova::SemiGravityWallCase(in, ketrova::NoWaterStop));
+}
+// h1 = 0 (dry), 1.5 (step 3), 3 (step 2), 4.5 (step 1).
+BENCHMARK(BM_SemiGravityWallCase)->Arg(0)->Arg(3)->Arg(6)->Arg(9);
+
+void BM_SemiGravityFiles(benchmark::State& state) {
+  const auto r = ketrova::SemiGravityWallCase(SemiWall(3.0f), ketrova::NoWaterStop);
+  for (auto _ : state) {
+    const std::string results = shell::FormatDataFile(ketrova::SemiGravityResultsLines(r));
+    benchmark::DoNotOptimize(ketrova::SemiGravityResultsBoxTexts(shell::ParseDataFile(results)));
+  }
+}
+BENCHMARK(BM_SemiGravityFiles);
+
+ketrova::SluiceWallInputs Sluice(float h1) {
+  ketrova::SluiceWallInputs in;
+  in.B0 = 0.4f;
+  in.B1 = 0.8f;
+  in.H1 = 1.5f;
+  in.H2 = 4.5f;
+  in.phi = 30.0f;
+  in.h1 = h1;
+  in.gamma1 = 18.0f;
+  in.gamma2 = 10.0f;
+  in.Rw = 1100.0f;
+  in.Rf = 130.0f;
+  in.Rg = 31000.0f;
+  in.K = 1.6f;
+  return in;
+}
+
+void BM_SluiceWallCase(benchmark::State& state) {
+  const auto in = Sluice(static_cast<float>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(ketrova::SluiceWallCase(in));
+}
+// h1 = 0 (dry), 2 (low), 4 (on the slope), 5 (beside the vertical back).
+BENCHMARK(BM_SluiceWallCase)->Arg(0)->Arg(2)->Arg(4)->Arg(5);
+
+void BM_SluiceCrackCheck(benchmark::State& state) {
+  const auto in = Sluice(4.0f);
+  const std::string text = ketrova::TransferFileText(in, ketrova::SluiceWallCase(in));
+  for (auto _ : state) {
+    const auto s = ketrova::ParseTransferFile(text);
+    benchmark::DoNotOptimize(ketrova::CrackCheck(s, 0, {1.6, 5, 0, 0}));
+    benchmark::DoNotOptimize(ketrova::CrackCheck(s, 1, {2.0, 5, 1.6, 2}));
+  }
+}
+BENCHMARK(BM_SluiceCrackCheck);
+
 QWidget* TopLevel(const QString& name) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == name && w->isVisible()) return w;
@@ -85,6 +166,47 @@ void BM_ComputeClick(benchmark::State& state) {
   QDir::setCurrent(previous);
 }
 BENCHMARK(BM_ComputeClick)->Name("Form2 compute click")->Unit(benchmark::kMicrosecond);
+
+// One compute click of a data window: Form4 (results window refilled) or
+// Form6 (forces, steel, three files).
+void ComputeClick(benchmark::State& state, const char* open, const char* form, const QStringList& values,
+                  const QStringList& names) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  QWidget* form1 = ketrova::CreateForm1();
+  form1->findChild<QAbstractButton*>("Option1")->click();
+  form1->findChild<QAbstractButton*>(open)->click();
+  QWidget* w = TopLevel(form);
+  for (int i = 0; i < values.size(); ++i) w->findChild<QLineEdit*>(names[i])->setText(values[i]);
+  auto* compute = w->findChild<QAbstractButton*>(QString(form) == "Form6" ? "Command1" : "Command2");
+  compute->click();
+  for (auto _ : state) compute->click();
+  for (QWidget* t : QApplication::topLevelWidgets()) t->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QDir::setCurrent(previous);
+}
+
+QStringList Texts(int first, int last) {
+  QStringList n;
+  for (int i = first; i <= last; ++i) n << QString("Text%1").arg(i);
+  return n;
+}
+
+void BM_Form4Click(benchmark::State& state) {
+  ComputeClick(state, "Command2", "Form4",
+               {"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", "1.3", "6", "30", "5", "0.4", "10", "3",
+                "0.7", "0", "18", "1100", "10", "2", "2", "1.5", "0.5", "0.9"},
+               Texts(1, 24));
+}
+BENCHMARK(BM_Form4Click)->Name("Form4 compute click")->Unit(benchmark::kMicrosecond);
+
+void BM_Form6Click(benchmark::State& state) {
+  ComputeClick(state, "Command3", "Form6",
+               {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"},
+               Texts(1, 14));
+}
+BENCHMARK(BM_Form6Click)->Name("Form6 compute click")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

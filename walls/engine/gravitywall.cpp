@@ -102,8 +102,12 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
   double Wsoil = 0, Msoil = 0;
   const double surcharge = g1 * h0 * (B - B0 - B2);
   const bool belowSlope = in.h1 <= in.H3;  // no groundwater, or inside the base slab
-  const bool crossing = !belowSlope && in.h1 <= sgl(H2 + H3);
   const bool above = !belowSlope && sgl(zw) <= in.H1;
+  // A height H within the tolerance of H1 + H2 + H3 leaves a gap of under a
+  // millimetre between the two water cases: the water table there still
+  // crosses the sloped back.
+  const bool crossing = !belowSlope && (in.h1 <= sgl(H2 + H3) ||
+                                        (!above && h1 - (H2 + H3) <= kGeometryTolerance));
   if (!belowSlope && !crossing && !above)
     return fail(
         "地下水位 h1 落在墙背直段与斜面段之间的空档内（墙身总高 H 大于 H1 + H2 + H3），"

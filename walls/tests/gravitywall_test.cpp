@@ -242,6 +242,21 @@ TEST(GravityWallCase, SlopeBoundaryComparesAsSingle) {
   EXPECT_NE(gap.message.find("地下水位"), std::string::npos);
 }
 
+TEST(GravityWallCase, HeightWithinAMillimetreLeavesNoGap) {
+  // H = 5.0005 passes as H1 + H2 + H3 (no warning); a water table 0.3 mm
+  // above H2 + H3 (zw = 1.0002 > H1) still crosses the sloped back, with
+  // the loads of the crossing case at that level.
+  GravityWallInputs in = Wall();
+  in.H = 5.0005f;
+  in.h1 = 4.0003f;
+  const GravityWallResults r = GravityWallCase(in, NoWaterStop);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.warning, "");
+  EXPECT_EQ(r.soilCase, SoilPrismCase::SlopeCrossing);
+  // Against the worked "h1 = H2 + H3" case: the same soil load to 0.02 kN.
+  EXPECT_NEAR(r.rankine.Wsoil, 139.3, 0.02);
+}
+
 TEST(GravityWallCase, ToeWaterOnlyAboveTheSlab) {
   GravityWallInputs in = Wall();
   in.h1 = 2.0f;

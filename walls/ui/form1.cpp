@@ -64,15 +64,14 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
                             {"Command2", "半重力式挡土墙计算"},
                             {"Command3", "闸   墙   计   算"},
                             {"Command4", "打印编制说明"}});
-  // The semi-gravity wall and the sluice wall are not part of this program yet.
-  buttons[1]->setEnabled(false);
-  buttons[2]->setEnabled(false);
   b.Finish();
 
   connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
   connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[3], &QPushButton::clicked, this, [this] { Command4_Click(); });
 }
 
@@ -95,6 +94,8 @@ void Form1::Text1_Change() { p_.m.ProjectName = Box("Text1")->text().toStdString
 void Form1::Option1_Click() { p_.m.ProjectState = shell::NewProject; }
 void Form1::Option2_Click() { p_.m.ProjectState = shell::ExistingProject; }
 void Form1::Command1_Click() { p_.OpenForm2(); }
+void Form1::Command2_Click() { p_.OpenForm4(); }
+void Form1::Command3_Click() { p_.OpenForm6(); }
 void Form1::Command4_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 // ---------------------------------------------------------------- program
@@ -107,6 +108,15 @@ Form2* Program::OpenForm2() {
 }
 Form3* Program::OpenForm3() {
   return OpenWindow(form3, [this] { return new Form3(*this); });
+}
+Form4* Program::OpenForm4() {
+  return OpenWindow(form4, [this] { return new Form4(*this); });
+}
+Form5* Program::OpenForm5() {
+  return OpenWindow(form5, [this] { return new Form5(*this); });
+}
+Form6* Program::OpenForm6() {
+  return OpenWindow(form6, [this] { return new Form6(*this); });
 }
 Form7* Program::OpenForm7() {
   return OpenWindow(form7, [this] { return new Form7(*this); });

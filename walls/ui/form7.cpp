@@ -161,7 +161,7 @@ void GravitySection(QPainter& p) {
 
 void SemiGravitySection(QPainter& p) {
   const qreal B4 = 0.8, B5 = 0.6, B3 = 1.6, B6 = 1.0, B = B4 + B5 + B3 + B6;
-  const qreal B0 = 0.5, B1 = 0.8, B2 = 1.2, xf = B4 + B5;
+  const qreal B0 = 0.5, B1 = 0.62, B2 = 1.2, xf = B4 + B5;
   const qreal H4 = 0.5, H5 = 0.9, H3 = 1.5, H2 = 1.5, H1 = 1.5, H = H1 + H2 + H3 + H4;
   const qreal h1 = 1.9, h2 = 1.3, d = 0.35;
   Sketch s(p, QPointF(100, 470), 33);
@@ -176,6 +176,9 @@ void SemiGravitySection(QPainter& p) {
   // The widths of the stem at the foot of each back step, across the stem.
   s.Line(xf + B1, H4 + H3 + H2, xf + B1 + 0.25, H4 + H3 + H2, Qt::DotLine);
   s.Line(xf + B2, H4 + H3, xf + B2 + 0.25, H4 + H3, Qt::DotLine);
+  // A back of only two slopes (the hint of the data window): its first
+  // slope runs straight from the top to the foot of step 2.
+  s.Line(xf + B0, H, xf + B2, H4 + H3, Qt::DashLine, Qt::black, 1.0);
 
   s.DimH(xf, xf + B0, H + 0.3, "B", "0");
   s.DimH(xf, xf + B1, H4 + H3 + H2 - 0.02, "B", "1");

@@ -96,11 +96,6 @@ GravityWallInputs InputsOf(const std::vector<float>& v) {
   return in;
 }
 
-const char* const WaterStopHint = "[提 示] 选择前趾与铺盖间是否设有止水：";
-const char* const NoWaterStopCaption = "墙前趾与铺盖间无止水(墙底扬压力由地下水及墙前水深确定)";
-const char* const WaterStopCaption =
-    "墙前趾与铺盖间设有止水(墙底扬压力仅由墙后地下水位确定，产生相当于地下水水头的均布扬压力)";
-
 }  // namespace
 
 // ---------------------------------------------------------------- Form2
@@ -197,50 +192,6 @@ void Form2::Command3_Click() { p_.OpenForm7(); }
 void Form2::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 // ---------------------------------------------------------------- Form3
-
-namespace {
-
-// A column heading: lines of caption, then a line of pieces (symbol, unit).
-QWidget* HeadingCell(QWidget* parent, const QStringList& lines, const std::vector<Piece>& last = {}) {
-  auto* cell = new QWidget(parent);
-  auto* v = new QVBoxLayout(cell);
-  v->setContentsMargins(0, 0, 0, 0);
-  v->setSpacing(0);
-  v->addStretch(1);
-  for (const QString& line : lines) {
-    QLabel* l = FormBuilder::MakeLabel({QString(), line}, cell);
-    l->setAlignment(Qt::AlignCenter);
-    v->addWidget(l);
-  }
-  if (!last.empty()) {
-    auto* h = new QHBoxLayout;
-    h->setSpacing(0);
-    h->addStretch(1);
-    AddPieces(h, cell, last);
-    h->addStretch(1);
-    v->addLayout(h);
-  }
-  return cell;
-}
-
-QLineEdit* ResultBox(QWidget* parent, int number) {
-  QLineEdit* e = FormBuilder::MakeBox(QString("Text%1").arg(number), " ", parent);
-  e->setReadOnly(true);
-  e->setMinimumWidth(76);
-  return e;
-}
-
-QLabel* TableHeading(QWidget* parent, const QString& text) {
-  QLabel* h = FormBuilder::MakeLabel({QString(), text}, parent);
-  QFont f = h->font();
-  f.setBold(true);
-  f.setPointSizeF(f.pointSizeF() * 1.2);
-  h->setFont(f);
-  h->setAlignment(Qt::AlignCenter);
-  return h;
-}
-
-}  // namespace
 
 Form3::Form3(Program& program) : Form("Form3", "Form3"), p_(program) {
   FormBuilder b(this);

@@ -24,6 +24,9 @@ struct Module1 : shell::ProjectValues {
 class Form1;
 class Form2;
 class Form3;
+class Form4;
+class Form5;
+class Form6;
 class Form7;
 
 // The running program: its program-wide values and its windows.
@@ -33,11 +36,17 @@ class Program : public shell::ProgramBase {
   QPointer<Form1> form1;
   QPointer<Form2> form2;
   QPointer<Form3> form3;
+  QPointer<Form4> form4;
+  QPointer<Form5> form5;
+  QPointer<Form6> form6;
   QPointer<Form7> form7;
 
   Form1* OpenForm1();
   Form2* OpenForm2();
   Form3* OpenForm3();
+  Form4* OpenForm4();
+  Form5* OpenForm5();
+  Form6* OpenForm6();
   Form7* OpenForm7();
 };
 
@@ -52,6 +61,8 @@ class Form1 : public shell::Form {
   void Option1_Click();
   void Option2_Click();
   void Command1_Click();  // gravity wall
+  void Command2_Click();  // semi-gravity wall
+  void Command3_Click();  // sluice wall
   void Command4_Click();  // print the notes
 
  private:
@@ -93,6 +104,59 @@ class Form3 : public shell::Form {
   void Command2_Click();  // back to the main window
   void Command3_Click();  // back to the data window
   void Command4_Click();  // end the program
+
+ private:
+  Program& p_;
+};
+
+// The semi-gravity-wall data window.
+class Form4 : public shell::Form {
+  Q_OBJECT
+ public:
+  explicit Form4(Program& program);
+
+  void Form_Load();
+  void Command2_Click();  // compute, write the results, show them
+  void Command3_Click();  // the dimension drawing
+  void Command1_Click();  // print the data
+
+ private:
+  void NoResults(const QString& why);
+
+  Program& p_;
+};
+
+// The semi-gravity-wall results window: base pressure, stability and the
+// control sections.
+class Form5 : public shell::Form {
+  Q_OBJECT
+ public:
+  explicit Form5(Program& program);
+
+  void Form_Load();
+  void ShowResultsFile();
+  void ShowNoResults(const QString& why);
+  void Command1_Click();  // print the results
+  void Command2_Click();  // back to the main window
+  void Command3_Click();  // back to the data window
+  void Command4_Click();  // end the program
+
+ private:
+  Program& p_;
+};
+
+// The sluice-wall window: data, forces and steel, crack check.
+class Form6 : public shell::Form {
+  Q_OBJECT
+ public:
+  explicit Form6(Program& program);
+
+  void Form_Load();
+  void Command1_Click();  // forces and reinforcement
+  void Command2_Click();  // crack check
+  void Command3_Click();  // back to the main window
+  void Command4_Click();  // end the program
+  void Command5_Click();  // print the data and results
 
  private:
   Program& p_;
