@@ -271,3 +271,14 @@ TEST_F(VostraneWindows, PrintAndEnd) {
   EXPECT_EQ(TopLevel("Form1"), nullptr);
   EXPECT_EQ(TopLevel("Form2"), nullptr);
 }
+
+TEST_F(VostraneWindows, NameNeverTypedUsesTheBareSuffix) {
+  Click(form1_, "Option1");
+  Click(form1_, "Command1");
+  QWidget* f2 = TopLevel("Form2");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  Click(f2, "Command1");
+  EXPECT_EQ(ReadFile("Vostranes.dat"), kFile);
+}
