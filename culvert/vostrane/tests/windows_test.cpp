@@ -282,3 +282,17 @@ TEST_F(VostraneWindows, NameNeverTypedUsesTheBareSuffix) {
   Click(f2, "Command1");
   EXPECT_EQ(ReadFile("Vostranes.dat"), kFile);
 }
+
+TEST_F(VostraneWindows, FailedSaveKeepsTheOldFileAndSaysSo) {
+  WriteFile("fVostranes.dat", "old\r\n");
+  QWidget* f2 = Open("f", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  {
+    FileSizeLimit fullDisk(8);
+    Click(f2, "Command1");
+  }
+  EXPECT_EQ(ReadFile("fVostranes.dat"), "old\r\n");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("原文件未改动"), -1);
+}
