@@ -32,9 +32,9 @@ FlooredDepth TailwaterFloor(float hs, float H) {
   return {hs, false};
 }
 
-bool WeirApplies(float hs, float H0) { return hs > 0.0f && hs < H0; }
+bool WeirApplies(float hs, double H0) { return hs > 0.0f && hs < H0; }
 
-float SubmergenceCoefficient(float hs, float H0) {
+float SubmergenceCoefficient(float hs, double H0) {
   const double r = static_cast<double>(hs) / H0;
   return sgl(2.31 * r * std::pow(1.0 - r, 0.4));
 }
@@ -43,8 +43,8 @@ float WeirWidthFormula(float Q, float sigma, float H0) {
   return sgl(static_cast<double>(Q) / sigma / 0.95 / 0.36 / 4.4295 / std::pow(double(H0), 1.5));
 }
 
-float WeirDischarge(float B, float sigma, float H0) {
-  return sgl(static_cast<double>(B) * sigma * 0.95 * 0.36 * 4.4295 * std::pow(double(H0), 1.5));
+float WeirDischarge(float B, float sigma, double H0) {
+  return sgl(static_cast<double>(B) * sigma * 0.95 * 0.36 * 4.4295 * std::pow(H0, 1.5));
 }
 
 float CriticalDepth(float q, double factor) {

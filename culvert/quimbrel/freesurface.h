@@ -53,18 +53,20 @@ struct FlooredDepth {
 };
 FlooredDepth TailwaterFloor(float hs, float H);
 
-// True where the weir relations have a value: 0 < hs < H0.
-bool WeirApplies(float hs, float H0);
+// True where the weir relations have a value: 0 < hs < H0. The total head is
+// taken as a double: the width calculator stores it as a single, the
+// stage-discharge relation keeps H + vh in double.
+bool WeirApplies(float hs, double H0);
 
 // σ = 2.31·(hs/H0)·(1 − hs/H0)^0.4, wholly in double, rounded once.
 // Only meaningful where WeirApplies(hs, H0).
-float SubmergenceCoefficient(float hs, float H0);
+float SubmergenceCoefficient(float hs, double H0);
 
 // B = Q / σ / 0.95 / 0.36 / 4.4295 / H0^1.5 (in this order).
 float WeirWidthFormula(float Q, float sigma, float H0);
 
 // Qw = B·σ·0.95·0.36·4.4295·H0^1.5 (in this order).
-float WeirDischarge(float B, float sigma, float H0);
+float WeirDischarge(float B, float sigma, double H0);
 
 // hc = (factor·q²/9.81)^(1/3).
 float CriticalDepth(float q, double factor);
