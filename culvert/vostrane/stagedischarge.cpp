@@ -53,11 +53,14 @@ RowResult Accept(RowResult r, float H, Regime regime) {
   return r;
 }
 
+// The total head at the trial depth, H + vh, kept in double.
+double TotalHead(float H, float vh) { return double(H) + double(vh); }
+
 // The weir at the trial depth: Qw = B·σ·0.95·0.36·4.4295·H0^1.5 with
 // H0 = H + vh. A weir whose downstream depth reaches its total head passes
 // nothing at that depth (the trial goes on).
 float WeirAt(const CulvertData& c, float hs, float H, float vh) {
-  const float H0 = sgl(double(H) + vh);
+  const double H0 = TotalHead(H, vh);
   if (!freesurface::WeirApplies(hs, H0)) return 0.0f;
   const float sigma = freesurface::SubmergenceCoefficient(hs, H0);
   return freesurface::WeirDischarge(c.B, sigma, H0);
@@ -185,8 +188,7 @@ RowResult RowProcedure(const CulvertData& c, const Row& row) {
         next = Next::Pressure;
         break;
       }
-      const float H0 = sgl(double(t.H) + vh);
-      const double head = double(H0) - kSemiPressureBeta * c.D + fall;
+      const double head = TotalHead(t.H, vh) - kSemiPressureBeta * c.D + fall;
       if (RootDischarge(coefficient, head) > Q) return Accept(r, t.H, Regime::SemiPressure);
     }
   }

@@ -11,8 +11,9 @@
 // does differently.
 //
 // Number rules: every stored value is a single (float); each formula is
-// evaluated in double and rounded to single when stored; the regime
-// thresholds are the singles sgl(1.2D) and sgl(1.5D).
+// evaluated in double and rounded to single when stored; the total head
+// H + vh of a trial depth is kept in double; the regime thresholds are the
+// singles sgl(1.2D) and sgl(1.5D).
 #pragma once
 
 #include <string>

@@ -82,6 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"long culvert, profile above the first trial depths",
                 Culvert(2, 1.5f, 100, 0.0002f, 0.02f, 0, 0.5f), 2, 1.0f, 1.1110049486160278f,
                 Regime::LongCulvert},
+        // The total head H + vh of the trial depth is kept in double: stored as
+        // a single it would let the weir pass Q one step later, at 1.5050228.
+        RowCase{"short, total head in double", Culvert(2, 1.5f, 5, 0.005f, 0.014f, 1.1f, 0.5f),
+                5.733412265777588f, 0.3169730305671692f, 1.5040227174758911f,
+                Regime::ShortCulvert},
         // A typed slope of 0 is computed as 0.00001.
         RowCase{"long culvert, zero slope", Culvert(2, 1.5f, 60, 0, 0.014f, 0.3f, 0.5f), 2, 0.6f,
                 0.7943975329399109f, Regime::LongCulvert}));

@@ -5,7 +5,8 @@ stored quantity rounded to single precision through struct. The long-culvert
 profile is the reference rendering of the free-surface method kept with
 Quimbrel's tests (freesurface_ref.profile, critical depth without the 1.1
 factor, the trial depth as the bisection's inlet depth). No code is shared
-with the C++ engine. Run:
+with the C++ engine. The total head H + vh of a trial depth is kept in
+double (not rounded to single). Run:
     python3 stagedischarge_ref.py
 and compare the printed values with the constants in the tests.
 """
@@ -47,7 +48,7 @@ def row(B, D, L, i, n, V, xi, Q, h):
                 return H, 'submerged' if submerged else 'free-outlet pressure', steps[0]
 
     def weir(hs, H):
-        H0 = f32(H + vh)
+        H0 = H + vh  # kept in double
         if not (0 < hs < H0):
             return 0.0
         r = hs / H0
@@ -65,7 +66,7 @@ def row(B, D, L, i, n, V, xi, Q, h):
                 H = up(H)
                 if H > d15:
                     return pressure(h >= D)
-                H0 = f32(H + vh)
+                H0 = H + vh  # kept in double
                 head = H0 - 0.74 * D + i * L
                 Qc = f32(0.67 * B * D * 4.4295 * math.sqrt(head)) if head > 0 else 0.0
                 if Qc > Q:
