@@ -102,7 +102,7 @@ PipeResults Results(const PipeInputs& in, double value, double mu, float R, floa
 }  // namespace
 
 std::string OutletMissingMessage() {
-  return "请先选择出口流态（“出口水流流入大气中”或“管道出口淹没在水下”），再点“显示计算成果”。基本资料已保存。";
+  return "请先选择出口流态（“出口水流流入大气中”或“管道出口淹没在水下”），再点“显示计算成果”。";
 }
 
 PipeResults PipeHeadLossCase(const PipeInputs& in, OutletState outlet) {
@@ -154,8 +154,13 @@ PipeResults PipeDiameterCase(const PipeInputs& in, OutletState outlet) {
       break;
     }
   }
+  // The search reaches diameters below 10 m and, after a scan that found
+  // none, only those between 11 and 12 m (its first halving steps up from
+  // 11 m): a pipe of 10 to about 11 m is beyond it as well as one above 12 m.
   if (!met)
-    return Fail("在 0～12 m 的管径范围内找不到能通过该流量的管径（20 次折半后仍未满足精度），未给出管径。");
+    return Fail(
+        "找不到能通过该流量的管径：逐米试算至 10 m 再折半 20 次后，流量仍未达到 0.5% 的精度"
+        "（本程序的管径搜索只能求出小于 10 m 或在 11～12 m 之间的管径），未给出管径。");
 
   return Results(in, D, s.mu, s.R, s.V, s.sumXi);
 }

@@ -186,6 +186,15 @@ PipeCaseWindow::PipeCaseWindow(Program& program, int caseNumber)
 
   p_.BindChoice(options[0], &p_.m.OutletCondition, FreeOutflow);
   p_.BindChoice(options[1], &p_.m.OutletCondition, SubmergedOutlet);
+  // Results computed with the other outlet condition are not left on show
+  // beside the choice now in force (it may be clicked in another window).
+  connect(&p_, &shell::ProgramBase::choicesChanged, this, [this] {
+    if (resultsOutlet_ != 0.0f && resultsOutlet_ != p_.m.OutletCondition) {
+      ClearBoxes(ResultNames);
+      resultsOutlet_ = 0.0f;
+      SetMessage(QStringLiteral("出口流态已改变，原计算成果已清除，请重新点“显示计算成果”。"));
+    }
+  });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -204,6 +213,7 @@ void PipeCaseWindow::Form_Load() {
 
 void PipeCaseWindow::Command2_Click() {
   ClearMessage();
+  resultsOutlet_ = 0.0f;
   // Every box must spell a number, the Z box too although it is kept as text.
   auto values = ReadNumbers(InputNames, ResultNames);
   if (!values) return;
@@ -247,12 +257,13 @@ void PipeCaseWindow::Command2_Click() {
     AddMessage(QString::fromStdString(r.message));
     return;
   }
-  ShowResults({{"Text11", r.value},
-               {"Text12", r.mu},
-               {"Text13", r.Zo},
-               {"Text14", r.Z1},
-               {"Text15", r.Z2},
-               {"Text16", r.V}});
+  if (ShowResults({{"Text11", r.value},
+                   {"Text12", r.mu},
+                   {"Text13", r.Zo},
+                   {"Text14", r.Z1},
+                   {"Text15", r.Z2},
+                   {"Text16", r.V}}))
+    resultsOutlet_ = p_.m.OutletCondition;
 }
 
 void PipeCaseWindow::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }

@@ -59,6 +59,9 @@ class PipeCaseWindow : public shell::Form {
 
   Program& p_;
   int case_;
+  // The outlet condition that the results on show were computed with; 0
+  // while the result boxes hold none.
+  float resultsOutlet_ = 0.0f;
 };
 
 // Create the program and its main window.

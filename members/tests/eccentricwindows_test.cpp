@@ -108,6 +108,12 @@ TEST_F(EccentricWindows, CompressionMemberSavesComputesAndShowsTheResults) {
   EXPECT_EQ(TextOf(f3, "Text26"), "");
   Click(f3, "Command3");
   EXPECT_TRUE(FileExists("col-Form3.pdf"));
+  // The crack check takes the member's width and cover.
+  Click(f3, "Command4");
+  QWidget* f9 = TopLevel("Form9");
+  ASSERT_NE(f9, nullptr);
+  EXPECT_EQ(TextOf(f9, "Text1"), "30");
+  EXPECT_EQ(TextOf(f9, "Text4"), "4");
 }
 
 TEST_F(EccentricWindows, TensionKindTitlesItsResultsAndDashesWhatItDoesNotCompute) {
@@ -213,6 +219,11 @@ TEST_F(EccentricWindows, TSectionSavesItsRecordWithTheCompressionCoverAndFallsBa
   SaveWindowPng(f6, "brasselt-Form6-computed");
   Click(f6, "Command5");
   EXPECT_TRUE(FileExists("tc-Form6.pdf"));
+  Click(f6, "Command4");
+  QWidget* f9 = TopLevel("Form9");
+  ASSERT_NE(f9, nullptr);
+  EXPECT_EQ(TextOf(f9, "Text1"), "30");  // the web, not the flange width of the fall-back
+  EXPECT_EQ(program().m.handed.l0, 420);
 }
 
 TEST_F(EccentricWindows, TSectionReopensItsRecordAndAnOlderRecordWithoutTheCompressionCover) {

@@ -235,8 +235,6 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
   auto actions = b.Buttons({{"Command1", U8("显示计算成果")},
                             {"Command6", U8("最小保护层厚度查取表")},
                             {"Command4", U8("抗裂及裂缝宽度验算")}});
-  // The crack check is not part of this program yet.
-  actions[2]->setEnabled(false);
   b.Gap(4);
 
   // Results: the title, the case, the table in two groups side by side.
@@ -315,6 +313,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
 
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command6_Click(); });
+  connect(actions[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(ends[0], &QPushButton::clicked, this, [this] { PrintRecord_Click(); });
   connect(ends[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
@@ -420,5 +419,6 @@ void EccentricWindow::Show(const EccentricResult& r) {
 void EccentricWindow::PrintRecord_Click() { PrintThisWindow(ProjectName()); }
 void EccentricWindow::Command2_Click() { p_.EndProgram(); }
 void EccentricWindow::Command6_Click() { p_.OpenForm8(); }
+void EccentricWindow::Command4_Click() { p_.OpenForm9(); }
 
 }  // namespace brasselt

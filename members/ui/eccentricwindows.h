@@ -24,6 +24,7 @@ class EccentricWindow : public shell::Form {
   void PrintRecord_Click();  // Command3 in Form3, Command5 in Form6
   void Command2_Click();  // end the program
   void Command6_Click();  // the minimum cover table
+  void Command4_Click();  // the crack check
 
   // Form3: the member kind of the main window, where it is one of this
   // window's kinds, becomes the kind the window computes and titles its

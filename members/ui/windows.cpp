@@ -329,8 +329,6 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
   auto actions = b.Buttons({{"Command1", "显示计算成果"},
                             {"Command6", "最小保护层厚度查取表"},
                             {"Command4", "抗裂及裂缝宽度验算"}});
-  // The crack check is not part of this program yet.
-  actions[2]->setEnabled(false);
   b.Gap(6);
 
   // Results table.
@@ -396,6 +394,7 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
 
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command6_Click(); });
+  connect(actions[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(ends[0], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(ends[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
@@ -495,6 +494,7 @@ void FlexuralWindow::ShowOutcome(const FlexuralResult& r) {
 void FlexuralWindow::Command3_Click() { PrintThisWindow(ProjectName()); }
 void FlexuralWindow::Command2_Click() { p_.EndProgram(); }
 void FlexuralWindow::Command6_Click() { p_.OpenForm8(); }
+void FlexuralWindow::Command4_Click() { p_.OpenForm9(); }
 
 // ---------------------------------------------------------------- Form7, Form8
 

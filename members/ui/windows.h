@@ -2,6 +2,7 @@
 // windows, and the two reference windows.
 #pragma once
 
+#include "checkwindows.h"
 #include "flexure.h"
 #include "form.h"
 #include "memberstate.h"
@@ -34,6 +35,18 @@ class Program : public shell::ProgramBase {
   Form8* OpenForm8();  // the minimum cover table
   EccentricWindow* OpenForm3();  // rectangular eccentric members (kinds 2, 3)
   EccentricWindow* OpenForm6();  // T-section eccentric compression (kind 5)
+
+  // The crack check and the shear design (checkwindows.h): their choice
+  // families and the pending bent-up pass live for the whole run.
+  CrackChoices crack;
+  ShearChoices shear;
+  BentUpCarry bentUp;
+  QPointer<Form9> form9;
+  QPointer<Form10> form10;
+  QPointer<Form11> form11;
+  Form9* OpenForm9();    // Command4 "抗裂及裂缝宽度验算" of every member window
+  Form10* OpenForm10();  // from the crack check
+  Form11* OpenForm11();  // from the shear design
 };
 
 class Form1 : public shell::Form {
@@ -68,6 +81,7 @@ class FlexuralWindow : public shell::Form {
   void Command3_Click();  // print the record
   void Command2_Click();  // end the program
   void Command6_Click();  // the minimum cover table
+  void Command4_Click();  // the crack check
 
   bool tSection() const { return tSection_; }
   // The boxes of the record, in field order.

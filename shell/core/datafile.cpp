@@ -74,6 +74,9 @@ std::vector<Field> ParseDataFile(std::string_view content) {
   const std::size_t n = content.size();
   auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
   auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+  // A byte-order mark that an editor put before the first field is no part
+  // of it (the field would read as no number while the box looks right).
+  if (content.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
 
   while (i < n) {
     // Skip the break(s) that end a line; a blank line holds no field.
@@ -135,6 +138,13 @@ FileResult ReplaceFileAtomically(const std::string& path, std::string_view conte
     r.error = "数据文件“" + path + "”" + what + "，原文件未改动。";
     return r;
   };
+  // A file that may not be written (marked read-only) is not replaced
+  // behind its back by the rename below.
+  struct stat existing {};
+  if (stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+      ((existing.st_mode & 0222) == 0 || (access(path.c_str(), W_OK) != 0 && errno == EACCES)))
+    return failure("是只读文件，无法写入");
+
   std::string dir = ".";
   std::string base = path;
   if (auto slash = path.rfind('/'); slash != std::string::npos) {

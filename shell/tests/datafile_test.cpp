@@ -61,6 +61,18 @@ TEST(DataFileFormat, QuotesAndOddFields) {
   EXPECT_EQ(back[1].text, "x,y");
 }
 
+TEST(DataFileFormat, ByteOrderMarkOfAnEditorIsNoPartOfTheFirstField) {
+  auto f = ParseDataFile("\xEF\xBB\xBF" "2,\"1.5\"\r\n");
+  ASSERT_EQ(f.size(), 2u);
+  EXPECT_EQ(f[0].kind, Field::Kind::Number);
+  EXPECT_EQ(f[0].number, 2.0f);
+  EXPECT_EQ(f[1].text, "1.5");
+  auto quoted = ParseDataFile("\xEF\xBB\xBF" "\"x\",3");
+  ASSERT_EQ(quoted.size(), 2u);
+  EXPECT_EQ(quoted[0].kind, Field::Kind::Text);
+  EXPECT_EQ(quoted[0].text, "x");
+}
+
 TEST(DataFileFormat, BoxTextOfAField) {
   EXPECT_EQ(Field::Num(0.014f).AsBoxText(), "0.014");
   EXPECT_EQ(Field::Str("2.5").AsBoxText(), "2.5");
@@ -133,6 +145,23 @@ TEST_F(AtomicReplace, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
     ++entries;
   }
   EXPECT_EQ(entries, 1);
+}
+
+TEST_F(AtomicReplace, ReadOnlyFileIsNotReplaced) {
+  // The folder is writable, so a rename could swap the file; its read-only
+  // mark says it must not change (also for a user whom the mark does not stop).
+  WriteFile("p.dat", "1,2,3\r\n");
+  ASSERT_EQ(chmod("p.dat", 0444), 0);
+  FileResult r = ReplaceFileAtomically("p.dat", "changed\r\n");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("只读"), std::string::npos);
+  EXPECT_EQ(ReadFile("p.dat"), "1,2,3\r\n");
+  struct stat st {};
+  ASSERT_EQ(stat("p.dat", &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  chmod("p.dat", 0644);
+  EXPECT_TRUE(ReplaceFileAtomically("p.dat", "changed\r\n"));
+  EXPECT_EQ(ReadFile("p.dat"), "changed\r\n");
 }
 
 TEST_F(AtomicReplace, TargetThatCannotBeReplacedStaysAsItWas) {

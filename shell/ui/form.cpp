@@ -3,6 +3,8 @@
 #include "numbers.h"
 #include "printwindow.h"
 
+#include <QLayout>
+
 #include <cmath>
 
 namespace shell {
@@ -13,12 +15,34 @@ Form::Form(const QString& name, const QString& title) : QWidget(nullptr) {
   setAttribute(Qt::WA_DeleteOnClose);
 }
 
+namespace {
+
+// A message that wraps onto more lines than the window has room for would
+// squeeze the boxes above it until their text is cut off: a shown window
+// grows to the height that its layout needs at its width. (A window not yet
+// shown takes that height when it is shown.)
+void GrowToFit(QWidget* window) {
+  if (!window->isVisible() || !window->layout()) return;
+  window->layout()->activate();
+  if (!window->hasHeightForWidth()) return;
+  const int need = window->heightForWidth(window->width());
+  if (need > window->height()) window->resize(window->width(), need);
+}
+
+}  // namespace
+
 void Form::SetMessage(const QString& text) {
-  if (auto* m = Lbl("Message")) m->setText(text);
+  if (auto* m = Lbl("Message")) {
+    m->setText(text);
+    GrowToFit(this);
+  }
 }
 
 void Form::AddMessage(const QString& text) {
-  if (auto* m = Lbl("Message")) m->setText(m->text().isEmpty() ? text : m->text() + "  " + text);
+  if (auto* m = Lbl("Message")) {
+    m->setText(m->text().isEmpty() ? text : m->text() + "  " + text);
+    GrowToFit(this);
+  }
 }
 
 void Form::ClearMessage() { SetMessage(QString()); }
@@ -61,7 +85,9 @@ std::optional<std::vector<float>> Form::ReadNumbers(const std::vector<QString>& 
 
 bool Form::ShowResults(const std::vector<std::pair<QString, double>>& results, const QString& what) {
   for (const auto& [name, value] : results) {
-    if (!std::isfinite(value)) {
+    // A value beyond the single range, finite in double, would show as a
+    // blank box without a word: it counts as not computed too.
+    if (!std::isfinite(value) || !std::isfinite(sgl(RoundTo(value, digits_.value(name, 3))))) {
       for (const auto& r : results)
         if (auto* b = Box(r.first)) b->clear();
       AddMessage(what.isEmpty()

@@ -198,3 +198,82 @@ TEST(PipeCases, SubmergedOutletCoefficientCarriesOverToTheNextComputation) {
   PipeHeadLossCase(Example(), {FreeOutflow, carried});
   EXPECT_EQ(carried, 1.0f);
 }
+
+// Exact values of the three cases as the steps are written, from a separate
+// step-by-step python3 computation of them that stores every single-precision
+// value as a single (struct pack/unpack to 'f') and forms the rest in double.
+
+TEST(PipeDiameterCase, LandsOnTheDiameterOfItsScanAndHalvings) {
+  struct Case {
+    float Q, Z, outlet;
+    float D;       // diameter where |1 - Qc/Q| < 0.005 is first met
+    float xiOut;   // ξout left behind (a fresh run starts from 0)
+  } cases[] = {
+      {5.0f, 2.0f, FreeOutflow, 1.359375f, 1.0f},         // scan stops at 2 m, 6 halvings
+      {0.3f, 1.35f, FreeOutflow, 0.46484375f, 1.0f},      // below 1 m, 8 halvings
+      {300.0f, 5.0f, FreeOutflow, 7.25f, 1.0f},           // 2 halvings from 8 m
+      {184.9f, 0.5f, FreeOutflow, 9.984375f, 1.0f},       // the 10 m pipe just carries more
+      {224.678f, 0.5f, FreeOutflow, 11.015625f, 1.0f},    // from 11 m with the capacity of 10 m
+      {5.0f, 2.0f, SubmergedOutlet, 1.33984375f, 0.787133634f},
+  };
+  for (const auto& c : cases) {
+    PipeInputs in = Example();
+    in.Q = c.Q;
+    in.Z = c.Z;
+    float xi = 0.0f;
+    PipeResults r = PipeDiameterCase(in, {c.outlet, xi});
+    ASSERT_TRUE(r.ok) << c.Q << " " << r.message;
+    EXPECT_EQ(static_cast<float>(r.value), c.D) << c.Q;
+    EXPECT_EQ(xi, c.xiOut) << c.Q;
+  }
+}
+
+TEST(PipeDiameterCase, PipeOfTenToElevenMetresIsBeyondTheSearch) {
+  // 184.990463 is exactly the capacity of the 10 m pipe (Z 0.5 m, the
+  // example's losses): the scan wants more than Q, so it goes on to 11 m
+  // with that capacity, and a capacity equal to Q steps the diameter up; the
+  // halvings then stay between 11 and 12 m. So does a pipe of 10.5 m
+  // (204.354599). No diameter is given, and the message does not claim that
+  // none exists below 12 m.
+  for (float Q : {184.990463f, 204.354599f}) {
+    PipeInputs in = Example();
+    in.Q = Q;
+    in.Z = 0.5f;
+    float xi = 0.0f;
+    PipeResults r = PipeDiameterCase(in, {FreeOutflow, xi});
+    EXPECT_FALSE(r.ok) << Q;
+    EXPECT_NE(r.message.find("找不到"), std::string::npos);
+    EXPECT_NE(r.message.find("11～12 m"), std::string::npos) << r.message;
+    EXPECT_EQ(r.message.find("0～12"), std::string::npos) << r.message;
+  }
+}
+
+TEST(PipeDischargeCase, TenPassesStartingFromTheCarriedOutletCoefficient) {
+  // A short pipe with a fast downstream channel: ξout = (1 - V2/V)² swings
+  // from pass to pass, so the pass count and the ξout that pass 1 starts
+  // from show in the result (9 passes would give Q 3.30348635).
+  PipeInputs in = Example();
+  in.Z = 0.5f;
+  in.D = 1.0f;
+  in.L = 10.0f;
+  in.V2 = 2.0f;
+  in.xi1 = in.xi2 = in.xi3 = 0.0f;
+  in.xi4 = 0.05f;
+
+  float fresh = 0.0f;  // first computation of the run
+  PipeResults a = PipeDischargeCase(in, {SubmergedOutlet, fresh});
+  ASSERT_TRUE(a.ok) << a.message;
+  EXPECT_EQ(static_cast<float>(a.value), 3.30160952f);
+  EXPECT_EQ(a.V, 4.20613289f);
+  EXPECT_EQ(fresh, 0.275104284f);
+  EXPECT_NEAR(a.mu, 1.32537015, 1e-8);
+  EXPECT_EQ(Shown(a.value), "3.302");
+
+  float carried = 1.0f;  // left by an earlier free-outflow computation
+  PipeResults b = PipeDischargeCase(in, {SubmergedOutlet, carried});
+  ASSERT_TRUE(b.ok) << b.message;
+  EXPECT_EQ(static_cast<float>(b.value), 3.30305338f);
+  EXPECT_EQ(b.V, 4.20193958f);
+  EXPECT_EQ(carried, 0.274606735f);
+  EXPECT_EQ(Shown(b.value), "3.303");
+}

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QRadioButton>
 #include <QTest>
 
@@ -227,6 +228,39 @@ TEST_F(PillamorWindows, OutletChoiceIsOneValueShownInEveryCaseWindow) {
   EXPECT_FALSE(Find<QRadioButton>(f2, "Option2")->isChecked());
 }
 
+TEST_F(PillamorWindows, OutletChangedElsewhereTakesAwayResultsOfTheOtherOutlet) {
+  QWidget* f2 = Open("Check4", "Form2");
+  ComputeExample(f2);  // free outflow
+  ASSERT_EQ(TextOf(f2, "Text11"), "1.356");
+  QWidget* f3 = Open("Check5", "Form3");
+  Click(f3, "Option1");  // the choice in force again: the results stay
+  EXPECT_EQ(TextOf(f2, "Text11"), "1.356");
+  Click(f3, "Option2");  // submerged: Form2 would show it beside free-outflow results
+  EXPECT_TRUE(Find<QRadioButton>(f2, "Option2")->isChecked());
+  for (int i = 11; i <= 16; ++i) EXPECT_EQ(TextOf(f2, QString("Text%1").arg(i)), "") << i;
+  EXPECT_NE(TextOf(f2, "Message").indexOf("出口流态已改变"), -1);
+  Click(f3, "Option1");  // back again: nothing comes back that was not computed
+  EXPECT_EQ(TextOf(f2, "Text11"), "");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f2, "Text11"), "1.356");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+}
+
+TEST_F(PillamorWindows, FailedSaveWithNoOutletChosenDoesNotClaimTheSave) {
+  WriteFile("yds.dat", "old\r\n");
+  QWidget* f2 = Open("Check4", "Form2");
+  Fill(f2, "2", "1");
+  {
+    FileSizeLimit fullDisk(8);
+    Click(f2, "Command2");
+  }
+  EXPECT_EQ(ReadFile("yds.dat"), "old\r\n");
+  const QString message = TextOf(f2, "Message");
+  EXPECT_NE(message.indexOf("原文件未改动"), -1) << message.toStdString();
+  EXPECT_NE(message.indexOf("出口流态"), -1) << message.toStdString();
+  EXPECT_EQ(message.indexOf("已保存"), -1) << message.toStdString();
+}
+
 TEST_F(PillamorWindows, NoOutletChosenSavesAndAsksForIt) {
   QWidget* f2 = Open("Check4", "Form2");
   Fill(f2, "2", "1");
@@ -287,6 +321,7 @@ TEST_F(PillamorWindows, DiameterOutOfRangeShowsNoDiameter) {
   Click(f3, "Command2");
   EXPECT_EQ(TextOf(f3, "Text11"), "");
   EXPECT_NE(TextOf(f3, "Message").indexOf("找不到"), -1);
+  SaveWindowPng(f3, "pillamor-Form3-no-diameter");  // the long message wraps within the window
 }
 
 TEST_F(PillamorWindows, MissingOrShortFileLeavesTheStartingTexts) {
@@ -303,6 +338,14 @@ TEST_F(PillamorWindows, MissingOrShortFileLeavesTheStartingTexts) {
   EXPECT_EQ(TextOf(f2, "Text1"), " ");  // nothing half-filled
   EXPECT_NE(TextOf(f2, "Message").indexOf("shortyds.dat"), -1);
   EXPECT_NE(TextOf(f2, "Message").indexOf("不全"), -1);
+  f2->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  ASSERT_TRUE(QDir().mkdir("unreadableyds.dat"));  // there, but cannot be read as a file
+  Type(form1_, "Text1", "unreadable");
+  f2 = Open("Check4", "Form2");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_NE(TextOf(f2, "Message").indexOf("unreadableyds.dat"), -1);
 }
 
 TEST_F(PillamorWindows, ProjectNameWithAPathSeparatorIsRefused) {

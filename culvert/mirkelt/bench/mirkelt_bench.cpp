@@ -1,0 +1,92 @@
+// Timing of Mirkelt's stilling-basin computation for each basin kind, of a
+// computation that runs to the bound on the passes, and of one whole compute
+// click (read the boxes, save the data file, compute, show the results).
+#include "basin.h"
+#include "windows.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace mirkelt;
+
+namespace {
+
+BasinInputs Example() {
+  BasinInputs in;
+  in.Q = 20;
+  in.H = 2.0f;
+  in.V0 = 0.5f;
+  in.L = 10;
+  in.D = 2.0f;
+  in.B = 2.5f;
+  in.n = 2;
+  in.i = 0.01f;
+  in.P = 1.0f;
+  in.B1 = 5.5f;
+  in.B2 = 6;
+  in.hs = 0.5f;
+  in.xi = 0;
+  return in;
+}
+
+void BM_Case(benchmark::State& state) {
+  const BasinInputs in = Example();
+  const float kind = static_cast<float>(state.range(0));
+  for (auto _ : state) {
+    BasinResults r = StillingBasinCase(in, kind);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(BM_Case)->Arg(1)->Arg(2)->Arg(3)->ArgName("BasinType");
+
+// Passes that cycle until the bound ends them.
+void BM_CaseAtPassBound(benchmark::State& state) {
+  BasinInputs in = Example();
+  in.Q = 40;
+  in.hs = 0.3f;
+  in.B2 = 5.5f;
+  in.P = 0.5f;
+  for (auto _ : state) {
+    BasinResults r = StillingBasinCase(in, DeepenedBasin);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(BM_CaseAtPassBound);
+
+void BM_ComputeClick(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  QWidget* form1 = CreateForm1();
+  form1->findChild<QAbstractButton*>("Check3")->click();
+  form1->findChild<QAbstractButton*>("Option1")->click();
+  form1->findChild<QAbstractButton*>("Command2")->click();
+  QWidget* form4 = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "Form4") form4 = w;
+  const QStringList boxes = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text20",
+                             "Text7", "Text8", "Text10", "Text11", "Text12", "Text22"};
+  const QStringList values = {"20", "2", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "0.5", "0"};
+  for (int i = 0; i < boxes.size(); ++i) form4->findChild<QLineEdit*>(boxes[i])->setText(values[i]);
+  auto* compute = form4->findChild<QAbstractButton*>("Command2");
+  for (auto _ : state) compute->click();
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QDir::setCurrent(previous);
+}
+BENCHMARK(BM_ComputeClick)->Name("Form4 compute click")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

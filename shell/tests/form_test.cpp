@@ -1,0 +1,79 @@
+// The window base: showing results and the message line.
+#include "form.h"
+#include "formbuilder.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+using namespace shell;
+using testsupport::TextOf;
+
+namespace {
+
+// A window with one results table of two boxes and a message line.
+class ResultsWindow : public Form {
+ public:
+  ResultsWindow() : Form("Form9", "Form9") {
+    FormBuilder b(this);
+    TableSpec results{{"Label10", "计 算 成 果 表 "},
+                      {BoxSpec("Text11", {"流量"}).Sym("Q"), BoxSpec("Text12", {"流速"}).Sym("V").Digits(2)}};
+    results.readOnly = true;
+    b.Table(results);
+    b.Finish();
+  }
+};
+
+}  // namespace
+
+TEST(ShowResults, RoundsEachBoxToItsDecimals) {
+  ResultsWindow w;
+  EXPECT_TRUE(w.ShowResults({{"Text11", 1.23456}, {"Text12", 2.345}}));
+  EXPECT_EQ(TextOf(&w, "Text11"), "1.235");
+  EXPECT_EQ(TextOf(&w, "Text12"), "2.35");
+  EXPECT_EQ(TextOf(&w, "Message"), "");
+}
+
+TEST(ShowResults, ValueWithoutATextBlanksAllAndSays) {
+  // Not a number, infinite, or finite in double but beyond the single range
+  // (3.4e38): none has a box text, so no box keeps a result and the message
+  // line says why.
+  for (double bad : {std::nan(""), HUGE_VAL, 1e39, -5e38}) {
+    ResultsWindow w;
+    ASSERT_TRUE(w.ShowResults({{"Text11", 1.0}, {"Text12", 2.0}}));
+    EXPECT_FALSE(w.ShowResults({{"Text11", 3.0}, {"Text12", bad}})) << bad;
+    EXPECT_EQ(TextOf(&w, "Text11"), "") << bad;
+    EXPECT_EQ(TextOf(&w, "Text12"), "") << bad;
+    EXPECT_NE(TextOf(&w, "Message"), "") << bad;
+  }
+}
+
+TEST(MessageLine, LongMessageGrowsTheShownWindowInsteadOfSqueezingItsBoxes) {
+  ResultsWindow w;
+  w.show();
+  QApplication::processEvents();
+  const int before = w.height();
+  QString longText;
+  for (int i = 0; i < 12; ++i) longText += QStringLiteral("数据文件无法写入，原文件未改动。");
+  w.SetMessage(longText);
+  QApplication::processEvents();
+  auto* message = w.findChild<QLabel*>("Message");
+  ASSERT_NE(message, nullptr);
+  EXPECT_GT(w.height(), before);
+  EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+  for (const char* name : {"Text11", "Text12"}) {
+    auto* box = w.findChild<QLineEdit*>(name);
+    ASSERT_NE(box, nullptr);
+    EXPECT_GE(box->height(), box->sizeHint().height()) << name;
+  }
+  // A further sentence grows it again.
+  w.AddMessage(longText);
+  QApplication::processEvents();
+  EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+  testsupport::SaveWindowPng(&w, "shell-long-message");
+}

@@ -1,0 +1,703 @@
+// Ketrova driven through its windows by control name: the gravity wall from
+// data to results and back, the project files, the water-stop choice, the
+// results window kept in step with the data, and the drawing.
+#include "windows.h"
+
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace testsupport;
+
+namespace {
+
+// The wall of the engine tests with the water table on the sloped back:
+// B, B0, B1, B2, B3, H, H1, H2, H3, φ, C, f, β, h1, h2, q, γ1, δ, γ2, γbase, γwall, d.
+// The semi-gravity wall of the engine tests ("step 2", h2 over the toe
+// thickening), by box: Text1..Text24.
+const QStringList kSemiWall = {"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", "1.3", "6", "30", "0", "0.4",
+                               "10",  "3",   "0.7", "0",   "18",  "1100", "10", "2",   "2",   "1.5", "0.5", "0.9"};
+
+const QStringList kWall = {"4",  "0.6", "2",  "0.8", "1.2", "5",  "1",  "3.5", "0.5", "30", "0",
+                           "0.45", "0", "2", "1",   "10",  "18", "15", "10",  "24",  "22", "0"};
+
+class KetrovaWindows : public InScratchDir {
+ protected:
+  void SetUp() override {
+    form1_ = ketrova::CreateForm1();
+    form1_->show();
+  }
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    Settle();
+  }
+  static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+  QWidget* OpenForm2() {
+    Click(form1_, "Command1");
+    return TopLevel("Form2");
+  }
+  static void Fill(QWidget* f2, QStringList values = kWall) {
+    for (int i = 0; i < values.size(); ++i) Type(f2, QString("Text%1").arg(i + 1), values[i]);
+  }
+  static QStringList Boxes(QWidget* w, int first, int last) {
+    QStringList r;
+    for (int i = first; i <= last; ++i) r << TextOf(w, QString("Text%1").arg(i));
+    return r;
+  }
+  static bool Checked(QWidget* w, const QString& name) {
+    auto* b = Find<QAbstractButton>(w, name);
+    return b && b->isChecked();
+  }
+
+  QWidget* form1_ = nullptr;
+};
+
+TEST_F(KetrovaWindows, MainWindowNotesAndButtons) {
+  EXPECT_EQ(form1_->windowTitle(), "Form1");
+  EXPECT_EQ(TextOf(form1_, "Label1"), "Ketrova");
+  EXPECT_EQ(TextOf(form1_, "Label2"), "程序编制说明：");
+  for (const char* l : {"Label37", "Label39", "Label40", "Label43", "Label45", "Label19", "Label49"})
+    EXPECT_EQ(TextOf(form1_, l), "δ") << l;
+  for (const char* l : {"Label59", "Label63", "Label68", "Label79"}) EXPECT_EQ(TextOf(form1_, l), "～") << l;
+  for (const char* l : {"Label58", "Label65", "Label70", "Label47", "Label72", "Label52", "Label53", "Label94"})
+    EXPECT_EQ(TextOf(form1_, l), "φ") << l;
+  EXPECT_EQ(TextOf(form1_, "Label55"), "φ ");
+  EXPECT_EQ(TextOf(form1_, "Label50"), "可采用δ值等于φ值 ； ");
+  EXPECT_EQ(TextOf(form1_, "Command1"), "重力式挡土墙计算");
+  EXPECT_EQ(TextOf(form1_, "Command3"), "闸   墙   计   算");
+  EXPECT_EQ(TextOf(form1_, "Command4"), "打印编制说明");
+  EXPECT_EQ(TextOf(form1_, "Command2"), "半重力式挡土墙计算");
+  EXPECT_TRUE(Find<QPushButton>(form1_, "Command2")->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(form1_, "Command3")->isEnabled());
+  EXPECT_FALSE(Checked(form1_, "Option1"));
+  EXPECT_FALSE(Checked(form1_, "Option2"));
+  SaveWindowPng(form1_, "ketrova-Form1");
+}
+
+TEST_F(KetrovaWindows, GravityWallFromDataToResults) {
+  Type(form1_, "Text1", "w1");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(f2->windowTitle(), "");
+  EXPECT_EQ(TextOf(f2, "Label33"), " φ");
+  EXPECT_EQ(TextOf(f2, "Label75"), "γ");
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");  // a new project types every value
+  SaveWindowPng(f2, "ketrova-Form2-new");
+  Fill(f2);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+
+  // The engine tests' "crossing" case, rounded as the results file keeps it.
+  EXPECT_EQ(Boxes(f3, 1, 9), QStringList({"161.3", "174.5", "26.5", "60", "302.3", "0.26", "104.85", "46.3", "2.26"}));
+  EXPECT_EQ(Boxes(f3, 10, 18),
+            QStringList({"161.3", "77.13", "26.5", "60", "204.93", "1.17", "141.27", "-38.8", "-0.27"}));
+  EXPECT_EQ(Boxes(f3, 19, 26), QStringList({"302.3", "0.333", "86.33", "15", "836.3", "309.8", "1.34", "2.7"}));
+  EXPECT_EQ(Boxes(f3, 27, 34), QStringList({"204.93", "0.497", "103.1", "15", "511.23", "341.5", "0.78", "1.5"}));
+  EXPECT_EQ(TextOf(f3, "Text35"), "30");
+  EXPECT_EQ(TextOf(f3, "Label27"), "φ");
+  EXPECT_EQ(TextOf(f3, "Label41"), "·");
+
+  EXPECT_EQ(ReadFile("w1dt.dat"),
+            "4,0.6,2,0.8,1.2,5,1,3.5,0.5,0,0.45,0,2,1,10,18,15,10,24,22,0\r\n30,30,30\r\n");
+  const std::string results = ReadFile("w1dt.dat2");
+  EXPECT_EQ(results.substr(0, results.find("\r\n")),
+            "30,161.3,174.5,26.5,60,302.3,0.26,104.85,46.3,2.26,77.13,204.93,1.17,141.27,-38.8,-0.27,1.34,2.7");
+  EXPECT_EQ(shell::ParseDataFile(results).size(), 31u);
+  SaveWindowPng(f2, "ketrova-Form2-computed");
+  SaveWindowPng(f3, "ketrova-Form3-computed");
+}
+
+TEST_F(KetrovaWindows, ReopenedProjectWithCohesionKeepsTheTypedPhi) {
+  Type(form1_, "Text1", "c");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  QStringList wall = kWall;
+  wall[10] = "5";  // C
+  Fill(f2, wall);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  const QString phid = TextOf(f3, "Text35");
+  EXPECT_TRUE(phid.startsWith("40.006")) << phid.toStdString();
+  const QString ka = TextOf(f3, "Text20");
+
+  // Close both windows, reopen the project.
+  f3->close();
+  f2->close();
+  Settle();
+  Click(form1_, "Option2");
+  f2 = OpenForm2();
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, "Text10"), "30");  // the typed φ, not φd
+  EXPECT_EQ(TextOf(f2, "Text11"), "5");
+  EXPECT_EQ(Boxes(f2, 1, 22), wall);
+  Click(f2, "Command2");
+  f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  // The cohesion is applied once, as before.
+  EXPECT_EQ(TextOf(f3, "Text35"), phid);
+  EXPECT_EQ(TextOf(f3, "Text20"), ka);
+}
+
+TEST_F(KetrovaWindows, OpenResultsWindowFollowsEveryComputation) {
+  Type(form1_, "Text1", "s");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_EQ(TextOf(f3, "Text2"), "174.5");
+
+  // A second computation with the results window still open refills it.
+  Type(f2, "Text14", "4.5");
+  Click(f2, "Command2");
+  EXPECT_EQ(TopLevel("Form3"), f3);
+  EXPECT_EQ(TextOf(f3, "Text2"), "128.9");  // the "above the slope" soil load
+  EXPECT_EQ(TextOf(f3, "Text4"), "110");
+
+  // A computation that fails leaves no old numbers on show.
+  Type(f2, "Text11", "30");  // cohesion too large for the equivalent angle
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("凝聚力")) << TextOf(f2, "Message").toStdString();
+  for (int i = 1; i <= 35; ++i) EXPECT_EQ(TextOf(f3, QString("Text%1").arg(i)), "") << i;
+  EXPECT_TRUE(TextOf(f3, "Message").contains("凝聚力"));
+  // The data are saved whole, in one file that opens again.
+  EXPECT_EQ(ReadFile("sdt.dat"),
+            "4,0.6,2,0.8,1.2,5,1,3.5,0.5,30,0.45,0,4.5,1,10,18,15,10,24,22,0\r\n,30,30\r\n");
+  EXPECT_TRUE(shell::ReadProjectFile("sdt.dat", 23).ok);
+
+  // So does a box that is not a number (nothing is saved then).
+  Type(f2, "Text11", "0");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text2"), "128.9");
+  Type(f2, "Text5", "x");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text2"), "");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("后趾宽")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(ReadFile("sdt.dat").substr(0, 12), "4,0.6,2,0.8,");
+  SaveWindowPng(f3, "ketrova-Form3-no-results");
+}
+
+TEST_F(KetrovaWindows, BackButtonsAfterTheDataWindowWasClosed) {
+  Type(form1_, "Text1", "b");
+  QWidget* f2 = OpenForm2();  // no project option: reads as an existing project
+  EXPECT_TRUE(TextOf(f2, "Message").contains("bdt.dat"));  // no file yet
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  f2->close();
+  Settle();
+  EXPECT_EQ(TopLevel("Form2"), nullptr);
+
+  // "返回显示基本资料" loads the data window afresh from the saved file.
+  Click(f3, "Command3");
+  Settle();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  f2 = TopLevel("Form2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_TRUE(f2->isVisible());
+  EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+
+  // For a new project it comes back blank.
+  Click(f2, "Command2");
+  f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  f2->close();
+  Settle();
+  Click(form1_, "Option1");
+  Click(f3, "Command3");
+  Settle();
+  f2 = TopLevel("Form2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+
+  // "返回程序编制说明" brings the main window forward and closes the results.
+  Click(f2, "Command2");  // blank boxes: nothing computed, no results window
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  Fill(f2);
+  Click(f2, "Command2");
+  f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command2");
+  Settle();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_TRUE(form1_->isVisible());
+  EXPECT_TRUE(TopLevel("Form2")->isVisible());  // the data window stays as it was
+}
+
+TEST_F(KetrovaWindows, WaterStopChoiceShowsWhereverItIsInForce) {
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  EXPECT_FALSE(Checked(f2, "Option1"));
+  EXPECT_FALSE(Checked(f2, "Option2"));
+  Fill(f2);
+  // No choice: trapezoidal uplift, no front water thrust (Pw = Pw1 = 20).
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_EQ(TextOf(f3, "Text22"), "20");
+  EXPECT_EQ(TextOf(f3, "Text4"), "60");
+
+  Click(f2, "Option2");
+  EXPECT_TRUE(Checked(f2, "Option2"));
+  EXPECT_FALSE(Checked(f2, "Option1"));
+  Type(f2, "Text22", "0.5");
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text22"), "18.75");  // 20 − 10·0.5²/2
+  EXPECT_EQ(TextOf(f3, "Text4"), "80");      // uniform head h1 = 2 over B = 4
+
+  // A data window loaded later shows the choice in force.
+  f2->close();
+  Settle();
+  f2 = OpenForm2();
+  EXPECT_TRUE(Checked(f2, "Option2"));
+  EXPECT_FALSE(Checked(f2, "Option1"));
+}
+
+TEST_F(KetrovaWindows, GeometryWarningAndInputsOutsideTheMethod) {
+  Type(form1_, "Text1", "g");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  QStringList wall = kWall;
+  wall[0] = "4.05";
+  Fill(f2, wall);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("B2 + B1 + B3")) << TextOf(f2, "Message").toStdString();
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_NE(TextOf(f3, "Text1"), "");
+  EXPECT_TRUE(TextOf(f3, "Message").contains("B2 + B1 + B3"));
+
+  wall[0] = "4";
+  wall[7] = "0";  // H2 = 0 while B1 ≠ B0
+  Fill(f2, wall);
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("H2")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TextOf(f3, "Text1"), "");
+  EXPECT_EQ(ReadFile("gdt.dat").substr(0, 24), "4,0.6,2,0.8,1.2,5,1,0,0.");
+}
+
+TEST_F(KetrovaWindows, DrawingWindowIsSharedAndPrints) {
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Click(f2, "Command3");
+  QWidget* f7 = TopLevel("Form7");
+  ASSERT_NE(f7, nullptr);
+  ASSERT_NE(Find<QWidget>(f7, "Image1"), nullptr);
+  Click(f2, "Command3");
+  EXPECT_EQ(TopLevel("Form7"), f7);
+  SaveWindowPng(f7, "ketrova-Form7");
+  f7->resize(700, 1000);
+  QApplication::processEvents();
+  f7->grab().save(QString::fromStdString(std::string(getenv("SUITE_PNG_DIR") ? getenv("SUITE_PNG_DIR") : ".") +
+                                         "/ketrova-Form7-large.png"));
+  Click(f7, "Command1");
+  EXPECT_TRUE(TextOf(f7, "Message").contains("Form7.pdf")) << TextOf(f7, "Message").toStdString();
+  EXPECT_GT(ReadFile("Form7.pdf").size(), 1000u);
+}
+
+TEST_F(KetrovaWindows, EndButtonClosesEveryWindow) {
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command4");
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, PrintsTheDataAndTheResults) {
+  Type(form1_, "Text1", "p");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f2, "Command1");
+  Click(f3, "Command1");
+  Click(form1_, "Command4");
+  EXPECT_GT(ReadFile("p-Form2.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("p-Form3.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("p-Form1.pdf").size(), 1000u);
+  EXPECT_TRUE(TextOf(f3, "Message").contains("p-Form3.pdf"));
+}
+
+TEST_F(KetrovaWindows, ProjectNameWithAPathSeparatorSavesNothing) {
+  Type(form1_, "Text1", "../x");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("路径分隔符"));
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_FALSE(FileExists("../xdt.dat"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, MainWindowLoadedAgainShowsTheProjectInForce) {
+  Type(form1_, "Text1", "m");
+  Click(form1_, "Option2");
+  QWidget* f2 = OpenForm2();
+  form1_->close();
+  Settle();
+  Fill(f2);
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  Click(f3, "Command2");  // "返回程序编制说明" loads the main window afresh
+  Settle();
+  QWidget* f1 = TopLevel("Form1");
+  ASSERT_NE(f1, nullptr);
+  EXPECT_EQ(TextOf(f1, "Text1"), "m");
+  EXPECT_TRUE(Checked(f1, "Option2"));
+  EXPECT_FALSE(Checked(f1, "Option1"));
+  EXPECT_EQ(TextOf(f1, "Label37"), "δ");
+  EXPECT_TRUE(FileExists("mdt.dat2"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
+  // A file whose second line holds only φd and the angle used.
+  WriteFile("odt.dat", "4,0.6,2,0.8,1.2,5,1,3.5,0.5,0,0.45,0,2,1,10,18,15,10,24,22,0\r\n30,30\r\n");
+  Type(form1_, "Text1", "o");
+  Click(form1_, "Option2");
+  QWidget* f2 = OpenForm2();
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+  // A short file leaves the starting texts and says which file.
+  WriteFile("qdt.dat", "4,0.6,2\r\n");
+  f2->close();
+  Settle();
+  Type(form1_, "Text1", "q");
+  f2 = OpenForm2();
+  EXPECT_EQ(TextOf(f2, "Text1"), " ");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("qdt.dat"));
+}
+
+TEST_F(KetrovaWindows, ResultsFileThatCannotBeWrittenShowsNoResults) {
+  Type(form1_, "Text1", "f");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  ASSERT_TRUE(QDir().mkdir("fdt.dat2"));  // a folder where the results file should go
+  Click(f2, "Command2");
+  EXPECT_TRUE(TextOf(f2, "Message").contains("fdt.dat2")) << TextOf(f2, "Message").toStdString();
+  EXPECT_EQ(TopLevel("Form3"), nullptr);
+  EXPECT_TRUE(FileExists("fdt.dat"));  // the data are saved all the same
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- semi-gravity wall
+
+TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
+  Type(form1_, "Text1", "sg");
+  Click(form1_, "Option1");
+  Click(form1_, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  EXPECT_EQ(TextOf(f4, "Label1"), "半重力式挡土墙基本资料");
+  EXPECT_EQ(TextOf(f4, "Label28"), "φ");
+  EXPECT_EQ(TextOf(f4, "Label84"), "γ");
+  EXPECT_EQ(TextOf(f4, "Label82"), "γ");
+  EXPECT_EQ(TextOf(f4, "Text24"), " ");
+  SaveWindowPng(f4, "ketrova-Form4-new");
+  Fill(f4, kSemiWall);
+  Click(f4, "Option1");
+  Click(f4, "Command2");
+  EXPECT_EQ(TextOf(f4, "Message"), "");
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  // The reference script's "step 2" wall, rounded as the results file keeps it.
+  EXPECT_EQ(Boxes(f5, 1, 9),
+            QStringList({"213.72", "221.15", "47.65", "83.25", "399.27", "0.42", "138.11", "39.35", "3.51"}));
+  EXPECT_EQ(Boxes(f5, 10, 17), QStringList({"399.27", "0.333", "116", "42.55", "1266.8", "535.1", "1.01", "2.37"}));
+  EXPECT_EQ(TextOf(f5, "Text35"), "30");
+  EXPECT_EQ(Boxes(f5, 18, 22), QStringList({"15.41", "40.8", "0.9", "68.83", "24.77"}));
+  EXPECT_EQ(Boxes(f5, 23, 27), QStringList({"96.86", "131.1", "1.5", "170.9", "9.98"}));
+  EXPECT_EQ(Boxes(f5, 28, 32), QStringList({"71.34", "0", "2", "107.01", "15.93"}));
+  EXPECT_EQ(Boxes(f5, 33, 34), QStringList({"62.59", "0"}));
+  EXPECT_EQ(Boxes(f5, 36, 38), QStringList({"0.9", "463.6", "3.68"}));
+  EXPECT_EQ(TextOf(f5, "Label35"), "φ");
+  EXPECT_EQ(TextOf(f5, "Label65"), "·");
+
+  EXPECT_EQ(ReadFile("sgBdt.dat"),
+            "4.5,0.5,0.9,1.5,2.2,0.6,0.4,1.3,6,2,2,1.5,0.5,0.9,0,0.4,10,3,0.7,0,18,1100,10\r\n30,30,30\r\n");
+  EXPECT_EQ(shell::ParseDataFile(ReadFile("sgBdt.dat2")).size(), 51u);
+  SaveWindowPng(f4, "ketrova-Form4-computed");
+  SaveWindowPng(f5, "ketrova-Form5-computed");
+}
+
+TEST_F(KetrovaWindows, SemiGravityResultsFollowTheDataAndTheProjectReopens) {
+  Type(form1_, "Text1", "sr");
+  Click(form1_, "Option1");
+  Click(form1_, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  QStringList wall = kSemiWall;
+  wall[10] = "5";  // C
+  Fill(f4, wall);
+  Click(f4, "Option1");
+  Click(f4, "Command2");
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  const QString phid = TextOf(f5, "Text35");
+  EXPECT_TRUE(phid.startsWith("38.27")) << phid.toStdString();
+
+  // A second computation refills the open results window.
+  Type(f4, "Text11", "0");
+  Click(f4, "Command2");
+  EXPECT_EQ(TopLevel("Form5"), f5);
+  EXPECT_EQ(TextOf(f5, "Text35"), "30");
+  // A failed one leaves nothing on show; the data are still saved whole.
+  Type(f4, "Text11", "40");
+  Click(f4, "Command2");
+  EXPECT_TRUE(TextOf(f4, "Message").contains("凝聚力")) << TextOf(f4, "Message").toStdString();
+  for (int i = 1; i <= 38; ++i) EXPECT_EQ(TextOf(f5, QString("Text%1").arg(i)), "") << i;
+  EXPECT_TRUE(shell::ReadProjectFile("srBdt.dat", 25).ok);
+  EXPECT_NE(ReadFile("srBdt.dat").find("\r\n,30,30\r\n"), std::string::npos);
+
+  // Geometry that does not add up is computed, with a warning.
+  Type(f4, "Text11", "5");
+  Type(f4, "Text1", "4.6");
+  Click(f4, "Command2");
+  EXPECT_TRUE(TextOf(f4, "Message").contains("B4 + B5 + B3 + B6")) << TextOf(f4, "Message").toStdString();
+  EXPECT_NE(TextOf(f5, "Text1"), "");
+  Type(f4, "Text1", "4.5");
+  Click(f4, "Command2");
+
+  // Reopened with C > 0: the typed φ comes back, the cohesion applies once.
+  f5->close();
+  f4->close();
+  Settle();
+  Click(form1_, "Option2");
+  Click(form1_, "Command2");
+  f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  EXPECT_EQ(Boxes(f4, 1, 24), wall);
+  Click(f4, "Command2");
+  f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  EXPECT_EQ(TextOf(f5, "Text35"), phid);
+}
+
+TEST_F(KetrovaWindows, SemiGravityBackButtonsAndTheSharedChoice) {
+  Type(form1_, "Text1", "sb");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Click(form1_, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  // A choice on one data window shows on the other.
+  Click(f4, "Option2");
+  EXPECT_TRUE(Checked(f2, "Option2"));
+  Click(f2, "Option1");
+  EXPECT_TRUE(Checked(f4, "Option1"));
+  EXPECT_FALSE(Checked(f4, "Option2"));
+  Click(f4, "Option2");
+  Fill(f4, kSemiWall);
+  Click(f4, "Command2");
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  EXPECT_EQ(TextOf(f5, "Text4"), "135");  // uniform head 3 over 4.5
+  // The drawing window is the one Form2 opens too.
+  Click(f2, "Command3");
+  QWidget* f7 = TopLevel("Form7");
+  Click(f4, "Command3");
+  EXPECT_EQ(TopLevel("Form7"), f7);
+
+  // "返回显示基本资料" after the data window was closed loads it from the file.
+  f4->close();
+  Settle();
+  Click(form1_, "Option2");
+  Click(f5, "Command3");
+  Settle();
+  EXPECT_EQ(TopLevel("Form5"), nullptr);
+  f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  EXPECT_EQ(Boxes(f4, 1, 24), kSemiWall);
+  Click(f4, "Command2");
+  f5 = TopLevel("Form5");
+  Click(f5, "Command2");
+  Settle();
+  EXPECT_EQ(TopLevel("Form5"), nullptr);
+  EXPECT_TRUE(form1_->isVisible());
+  Click(f4, "Command2");
+  Click(TopLevel("Form5"), "Command4");
+  Settle();
+  EXPECT_EQ(TopLevel("Form4"), nullptr);
+  EXPECT_EQ(TopLevel("Form1"), nullptr);
+}
+
+// ---------------------------------------------------------------- sluice wall
+
+// The sluice wall of the engine tests with the water table on the slope:
+// B0, B1, H1, H2, φ, C, h1, h2, γ1, γ2, Rw, Rf, Rg, K.
+const QStringList kSluice = {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"};
+
+TEST_F(KetrovaWindows, SluiceWallForcesSteelAndCrackCheck) {
+  Type(form1_, "Text1", "z");
+  Click(form1_, "Option1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(f6->windowTitle(), "Form6");
+  EXPECT_EQ(TextOf(f6, "Label1"), "闸墙基本资料表");
+  EXPECT_EQ(TextOf(f6, "Label39"), "φ");
+  EXPECT_EQ(TextOf(f6, "Label57"), "σ");
+  EXPECT_EQ(TextOf(f6, "Label56"), "·");
+  EXPECT_EQ(TextOf(f6, "Text25"), " ");
+  SaveWindowPng(f6, "ketrova-Form6-new");
+  Fill(f6, kSluice);
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  // The reference script's "slope" case: forces rounded to 2 decimals, steel
+  // unrounded.
+  EXPECT_EQ(TextOf(f6, "Text15"), "28.57");
+  EXPECT_EQ(TextOf(f6, "Text16"), "36.69");
+  EXPECT_EQ(TextOf(f6, "Text17"), "0.53333336");
+  EXPECT_TRUE(TextOf(f6, "Text18").startsWith("4.63333")) << TextOf(f6, "Text18").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text19"), "0");
+  EXPECT_EQ(TextOf(f6, "Text20"), "295.98");
+  EXPECT_EQ(TextOf(f6, "Text21"), "107.62");
+  EXPECT_EQ(TextOf(f6, "Text22"), "0.8");
+  EXPECT_TRUE(TextOf(f6, "Text23").startsWith("20.36875")) << TextOf(f6, "Text23").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text39"), "30");
+  EXPECT_EQ(ReadFile("zzhq.dat"), "0.4,0.8,1.5,4.5,0,4,2,18,10,1100,130,31000,1.6\r\n30,30,30\r\n");
+  EXPECT_EQ(ReadFile("zzhq.dat2").substr(0, 11), "28.57,36.69");
+  EXPECT_EQ(ReadFile("zhq.dat3").substr(0, 2), ",,");
+
+  // Bars: 5 Φ16 at half height, 5 Φ20 + 2 Φ16 at the bottom.
+  const QStringList bars = {"1.6", "5", "0", "0", "2", "5", "1.6", "2"};
+  for (int i = 0; i < 4; ++i) Type(f6, QString("Text%1").arg(25 + i), bars[i]);
+  for (int i = 0; i < 4; ++i) Type(f6, QString("Text%1").arg(32 + i), bars[4 + i]);
+  Click(f6, "Command2");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"3.86", "0", "0.52"}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"0.82", "0.0083", "2.46"}));
+  SaveWindowPng(f6, "ketrova-Form6-computed");
+
+  // A changed box without a new forces computation: the transfer file holds
+  // the sections of other data, so no numbers.
+  Type(f6, "Text7", "5");
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"", "", ""}));
+  // Computing the forces again clears the check; it then runs on the new
+  // sections (the reference script's "straight" case).
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Text15"), "37.08");
+  Click(f6, "Command2");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"2.89", "0", "0.7"}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"0.66", "0.0098", "3.05"}));
+
+  // A failed computation leaves no results on show; the files stay whole.
+  Type(f6, "Text6", "40");  // cohesion too large
+  Click(f6, "Command1");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("凝聚力")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text15"), "");
+  EXPECT_EQ(TextOf(f6, "Text36"), "");
+  EXPECT_EQ(ReadFile("zzhq.dat"), "0.4,0.8,1.5,4.5,40,5,2,18,10,1100,130,31000,1.6\r\n,30,30\r\n");
+  Click(f6, "Command2");  // the transfer file is of the earlier data
+  EXPECT_EQ(TextOf(f6, "Text29"), "");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3"));
+}
+
+TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {
+  Click(form1_, "Option1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  Fill(f6, kSluice);
+  for (int i = 25; i <= 28; ++i) Type(f6, QString("Text%1").arg(i), "1");
+  for (int i = 32; i <= 35; ++i) Type(f6, QString("Text%1").arg(i), "1");
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("未找到")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text29"), "");
+  WriteFile("zhq.dat3", ",,1,2,3\r\n");  // short
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("不完整")) << TextOf(f6, "Message").toStdString();
+  EXPECT_EQ(TextOf(f6, "Text29"), "");
+  // A bar box that is not a number.
+  Click(f6, "Command1");
+  Type(f6, "Text33", "x");
+  Click(f6, "Command2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("墙底截面")) << TextOf(f6, "Message").toStdString();
+}
+
+TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
+  Type(form1_, "Text1", "zc");
+  Click(form1_, "Option1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  QStringList wall = kSluice;
+  wall[5] = "5";  // C
+  Fill(f6, wall);
+  Click(f6, "Command1");
+  const QString phid = TextOf(f6, "Text39");
+  EXPECT_TRUE(phid.startsWith("38.27")) << phid.toStdString();  // H = 6 as for the semi-gravity wall
+  Type(f6, "Text25", "1.6");
+  // The back button unloads the window: an existing project comes back from
+  // its file with the typed φ, the bar boxes blank.
+  Click(form1_, "Option2");
+  Click(f6, "Command3");
+  Settle();
+  EXPECT_EQ(TopLevel("Form6"), nullptr);
+  Click(form1_, "Command3");
+  f6 = TopLevel("Form6");
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(Boxes(f6, 1, 14), wall);
+  EXPECT_EQ(TextOf(f6, "Text25"), " ");
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Text39"), phid);
+  Click(f6, "Command4");
+  Settle();
+  EXPECT_EQ(TopLevel("Form1"), nullptr);
+}
+
+
+TEST_F(KetrovaWindows, PrintsTheFurtherWalls) {
+  Type(form1_, "Text1", "q");
+  Click(form1_, "Option1");
+  Click(form1_, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  Fill(f4, kSemiWall);
+  Click(f4, "Command2");
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  Click(f4, "Command1");
+  Click(f5, "Command1");
+  Click(form1_, "Command3");
+  QWidget* f6 = TopLevel("Form6");
+  Fill(f6, kSluice);
+  Click(f6, "Command1");
+  Click(f6, "Command5");
+  EXPECT_GT(ReadFile("q-Form4.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("q-Form5.pdf").size(), 1000u);
+  EXPECT_GT(ReadFile("q-Form6.pdf").size(), 1000u);
+  EXPECT_TRUE(TextOf(f6, "Message").contains("q-Form6.pdf"));
+}
