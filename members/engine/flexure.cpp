@@ -188,6 +188,8 @@ FlexuralResult TSectionFlexuralCase(const TSectionFlexuralInputs& in, const Mate
   if (!(h0 > in.ac))
     return Failure("截面有效高度 ho = h - a 应大于受压钢筋保护层厚度 a'，未进行计算。");
   if (in.hfc < 0) return Failure("受压翼缘厚度 h'f 不应小于 0，未进行计算。");
+  // A flange as deep as the section has no lever arm left for the web.
+  if (!(in.hfc < in.h)) return Failure("受压翼缘厚度 h'f 应小于截面总高 h，未进行计算。");
   constexpr const char* kNarrowFlange = "受压翼缘宽度 b'f 不应小于腹板宽度 b，未进行计算。";
   if (in.hfc > 0 && in.bfc < in.b) return Failure(kNarrowFlange);
 

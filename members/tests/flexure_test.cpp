@@ -303,6 +303,9 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       {TSec(25, 70, 20, 10, 0, 5, 3.5f, 300), "不应小于腹板宽度"},
       {TSec(25, 70, 0, 10, 0, 5, 3.5f, 300), "不应小于腹板宽度"},
       {TSec(25, 70, 80, -1, 0, 5, 3.5f, 300), "h'f 不应小于 0"},
+      // A flange deeper than the section: its lever h0 − h'f/2 is negative.
+      {TSec(25, 70, 80, 150, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
+      {TSec(25, 70, 80, 70, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
       // No flange thickness, no moment: the flange "carries" it, but a
       // rectangle narrower than the web is no section.
       {TSec(25, 70, 0, 0, 0, 5, 3.5f, 0), "不应小于腹板宽度"},
