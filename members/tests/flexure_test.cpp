@@ -289,6 +289,7 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       {Rect(-25, 46, 0, 3.5f, 120), "截面宽度 b 应大于 0"},
       {Rect(25, 0, 0, 3.5f, 120), "截面有效高度 ho 应大于 0"},
       {Rect(25, 3.5f, 0, 3.5f, 120), "受压钢筋保护层厚度 a'"},
+      {Rect(25, 46, -2, 3.5f, 120), "受压钢筋面积 A's 不应小于 0"},
   };
   for (const auto& c : rects) {
     const auto r = RectFlexuralCase(c.in, m, Beam);
@@ -303,6 +304,7 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       {TSec(25, 70, 20, 10, 0, 5, 3.5f, 300), "不应小于腹板宽度"},
       {TSec(25, 70, 0, 10, 0, 5, 3.5f, 300), "不应小于腹板宽度"},
       {TSec(25, 70, 80, -1, 0, 5, 3.5f, 300), "h'f 不应小于 0"},
+      {TSec(25, 70, 80, 10, -2, 5, 3.5f, 300), "受压钢筋面积 A's 不应小于 0"},
       // A flange deeper than the section: its lever h0 − h'f/2 is negative.
       {TSec(25, 70, 80, 150, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
       {TSec(25, 70, 80, 70, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
