@@ -376,9 +376,10 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
     const double bd = b, hfc = rect ? 0.0 : in.hfc, over = rect ? 0.0 : static_cast<double>(bfc) - in.b;
     const float minArea = sgl(static_cast<double>(rhoMin) * b * h0 / 100);
     const float webMinArea = sgl(static_cast<double>(rhoMin) * in.b * h0 / 100);
-    const double area = over * hfc + bd * h;
-    const double yt = (bd * h * h + (2.0 * h - hfc) * over * hfc) / (2 * area);
-    const double yc = h - yt;
+    // The gross section and its centroid, singles like every working value.
+    const float area = sgl(over * hfc + bd * h);
+    const float yt = sgl((bd * h * h + (2.0 * h - hfc) * over * hfc) / (2.0 * area));
+    const float yc = sgl(static_cast<double>(h) - yt);
     const double Ff = 100 * m.fc * over * hfc, Mf = Ff * (h0 - hfc / 2);
 
     const EccentricResult first = r;

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 namespace brasselt {
@@ -455,6 +456,32 @@ TEST(TSectionEccentric, MissingChoicesAndImpossibleSections) {
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find(d.words), std::string::npos) << r.error;
   }
+}
+
+}  // namespace
+}  // namespace brasselt
+
+namespace brasselt {
+namespace {
+
+TEST(TSectionEccentric, AZoneOfExactlyTheFlangeThicknessFallsBackAndOneJustAboveDoesNot) {
+  // The zone steps down from ξb·h0 = 0.544·76 by 0.05 in single precision.
+  // With h'f set to the 300th step (26.3442) and the moment scanned, some
+  // moment stops the T pass exactly there: it falls back (x ≤ h'f), while
+  // the next single below h'f does not.
+  const MemberState s = State({.restraint = 2});
+  float hf = static_cast<float>(static_cast<double>(0.544f) * 76);
+  for (int k = 0; k < 300; ++k) hf = static_cast<float>(static_cast<double>(hf) - 0.05);
+  ASSERT_NEAR(hf, 26.3442, 1e-3);
+  int flips = 0;
+  for (int i = 0; i < 1500; ++i) {
+    const float M = 785 + 0.01f * i;
+    const auto at = TSectionEccentricCase(TSec(30, 80, 600, 50, hf, 4, 4, M, 500), s);
+    const auto above = TSectionEccentricCase(TSec(30, 80, 600, 50, std::nextafter(hf, 0.0f), 4, 4, M, 500), s);
+    ASSERT_TRUE(at.ok && above.ok);
+    if (at.fellBack && !above.fellBack) ++flips;
+  }
+  EXPECT_GT(flips, 0);
 }
 
 }  // namespace
