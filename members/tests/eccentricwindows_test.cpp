@@ -258,10 +258,19 @@ TEST_F(EccentricWindows, ImpossibleDataGetsAMessageAndNoResults) {
   EXPECT_TRUE(TextOf(f3, "Message").contains("轴向力设计值 N 应大于 0"));
   for (const char* box : {"Text12", "Text20", "Text22", "Text25"}) EXPECT_EQ(TextOf(f3, box), "") << box;
   EXPECT_EQ(TextOf(f3, "Label81"), "");
+  // A tiny load: the far side at the minimum, and its ratio label says so.
+  Type(f3, "Text6", "1");
+  Type(f3, "Text7", "10");
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Label52"), "最小配筋率");
+  Type(f3, "Text6", "200");
   Type(f3, "Text7", "abc");
   Click(f3, "Command1");
   EXPECT_TRUE(TextOf(f3, "Message").contains("不是数字"));
-  EXPECT_EQ(ReadFile("xgp.dat"), "30,46,500,4,4,200,0,1.2,0\r\n");  // the last record that was a number
+  EXPECT_EQ(TextOf(f3, "Label52"), "计算配筋率");
+  EXPECT_EQ(TextOf(f3, "Label59"), "");
+  EXPECT_EQ(TextOf(f3, "Text20"), "");
+  EXPECT_EQ(ReadFile("xgp.dat"), "30,46,500,4,4,1,10,1.2,0\r\n");  // the last record that was a number
 }
 
 }  // namespace

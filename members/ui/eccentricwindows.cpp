@@ -362,7 +362,7 @@ void EccentricWindow::Command1_Click() {
   auto values = ReadNumbers(read, Results);
   if (!values) {
     ClearNotes();
-    Lbl("Label81")->clear();
+    Show(EccentricResult{});
     return;
   }
   // The values by box, then the record in field order.
@@ -404,11 +404,12 @@ void EccentricWindow::Command1_Click() {
 
 void EccentricWindow::Show(const EccentricResult& r) {
   if (!r.ok) {
+    // Nothing computed: no results, no case, the ratio captions of the design.
     ClearBoxes(Results);
     Lbl("Label81")->clear();
     Lbl("Label52")->setText(U8("计算配筋率"));
     Lbl("Label95")->setText(U8("计算配筋率"));
-    AddMessage(QString::fromStdString(r.error));
+    if (!r.error.empty()) AddMessage(QString::fromStdString(r.error));
     return;
   }
   const EccentricShown shown = ShownOf(r);
