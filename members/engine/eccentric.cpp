@@ -48,13 +48,18 @@ struct Mat {
 
 // The eccentricity factor and the eccentricities of a compression member:
 // e0' with its lower bound, ζ1 from the gross area, ζ2, η, e and e'.
+// e0 is measured from the centroid of the gross section, which lies yt
+// above the tension edge and yc below the compression edge (h/2 both for a
+// rectangle): e, the distance of the axial force from the tension steel, is
+// η·e0 + yt − a, and the small-eccentricity e' is yc − a' − e0.
 struct Eccentricities {
   float e0c = 0, z1 = 0, z2 = 0, eta = 0, e = 0, ec = 0;
   bool large = false;
 };
 
 Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, float ac, float l0,
-                                         double area, float gd, float Np, const Mat& m) {
+                                         double area, float gd, float Np, const Mat& m, double yt,
+                                         double yc) {
   Eccentricities k;
   k.e0c = e0;
   if (sgl(h0 / 30.0) > k.e0c) k.e0c = sgl(h0 / 30.0);
@@ -65,11 +70,11 @@ Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, f
   if (sgl(slender) < 15) k.z2 = 1;
   k.eta = sgl(1 + slender * slender * k.z1 * k.z2 * h0 / 1400 / k.e0c);
   if (sgl(slender) <= 8) k.eta = 1;
-  k.e = sgl(static_cast<double>(k.eta) * e0 + h / 2.0 - a);
+  k.e = sgl(static_cast<double>(k.eta) * e0 + yt - a);
   k.e = sgl(RoundTo(k.e, 2));
   k.eta = sgl(RoundTo(k.eta, 3));
   k.large = e0 > sgl(0.3 * h0);
-  k.ec = k.large ? sgl(static_cast<double>(k.e) - h0 + ac) : sgl(h / 2.0 - ac - e0);
+  k.ec = k.large ? sgl(static_cast<double>(k.e) - h0 + ac) : sgl(yc - ac - e0);
   return k;
 }
 
@@ -253,7 +258,7 @@ EccentricResult RectEccentricCase(const RectEccentricInputs& in, const MemberSta
     const double k = s.EndRestraint == 1 ? 0.5 : s.EndRestraint == 2 ? 0.7 : s.EndRestraint == 3 ? 1.0 : 2.0;
     r.l0 = sgl(k * in.L);
   }
-  const Eccentricities k = CompressionEccentricities(r.e0, h, h0, a, ac, r.l0, bd * h, gd, Np, m);
+  const Eccentricities k = CompressionEccentricities(r.e0, h, h0, a, ac, r.l0, bd * h, gd, Np, m, h / 2.0, h / 2.0);
   r.eta = k.eta;
   r.e = k.e;
   r.small = !k.large;
@@ -390,7 +395,7 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
     r.compressionMinimum = first.compressionMinimum;
     r.e0 = sgl(RoundTo(static_cast<double>(Mp) / Np - h / 2.0 + yc, 2));
     r.l0 = sgl(k * in.L);
-    const Eccentricities ecc = CompressionEccentricities(r.e0, h, h0, a, ac, r.l0, area, gd, Np, m);
+    const Eccentricities ecc = CompressionEccentricities(r.e0, h, h0, a, ac, r.l0, area, gd, Np, m, yt, yc);
     r.eta = ecc.eta;
     r.e = ecc.e;
     r.small = !ecc.large;
