@@ -356,9 +356,16 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
                (s3b - sb) * L3 * L3 / 6.0;
     if (in.h1 > t3)
       M += dg * ((H1 + H2 - zw) * L3 * L3 / 2.0 + H3 * l * l / 3.0 + B6 * H3 * (L3 - B6 / 2.0));
-    // Water standing over the slab but below step 3's top re-weighs the fill
-    // over step 3 by its height; water inside the slab wets no fill at all.
-    if (in.h1 > in.H4 && t3 >= in.h1) M += dg * (H1 + H2 + H3 - zw) * (l * l / 3.0 + B6 * (L3 - B6 / 2.0));
+    // Water standing over the slab but below step 3's top wets the lower part
+    // of the heel prism and the tip of the fill triangle on step 3's slope: a
+    // triangle zs high and w = zs·l/H3 wide at the water table, whose
+    // centroid lies l − w/3 from the section. Water inside the slab wets no
+    // fill at all.
+    const double zs = H1 + H2 + H3 - zw;
+    if (in.h1 > in.H4 && t3 >= in.h1 && zs > 0.0) {
+      const double w = zs * l / H3;
+      M += dg * (zs * w / 2.0 * (l - w / 3.0) + zs * B6 * (L3 - B6 / 2.0));
+    }
     if (in.h1 > in.h2)
       M -= u3 * L3 * L3 / 2.0 + (kW * h1 - u3) * L3 * L3 / 3.0;
     else

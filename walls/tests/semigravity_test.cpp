@@ -81,15 +81,15 @@ const Expected kCases[] = {
       {71.3425926, 0, 107.013889, 15.9325114},
       {62.5864074, 0, 463.603018, 3.67771549}}},
     // Water table on step 3, a water stop: uniform uplift, water above the
-    // stop only. The heel section re-weighs the wet fill over step 3 in
-    // proportion to its height (the method's simplification): the polygon
-    // value 61.6546296 plus 2·(0.7²/3 − 0.2333333·0.5444444) = 61.7272222.
+    // stop only. The heel section re-weighs only the wet tip of the fill
+    // triangle on step 3's slope (polygon clipped at the water table); the
+    // whole triangle scaled by zs/H3 would give 61.7272222.
     {"step 3", 1.5f, 0.7f, 0.3f, WaterStop, StemWaterCase::Step3, 245.883333, 796.527037, 15.3333333,
      57.1537037, 1.4, 0.493333333, 67.5, 151.875, 11.25, 0.8, 124.999745, 274.499439, 408.836667,
      1245.18474, 431.999439, 0.260977567, 122.466577, 59.2386078, 2.06734395, 1.2073457, 2.88237583,
      {{15.412, 40.8, 68.8296296, 24.7713087},
       {95.836, 130.8, 168.362667, 10.1269482},
-      {61.7272222, 0, 92.5908333, 18.4143499},
+      {61.6546296, 0, 92.4819444, 18.4360311},
       {55.5267778, 0, 411.309465, 4.14529726}}},
     // Front water deeper than the groundwater: the uplift head falls from
     // the toe to the heel.
