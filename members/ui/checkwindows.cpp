@@ -769,7 +769,8 @@ void Form10::Command1_Click() {
       SetMessage(QString::fromStdString(r.error));
       return;
     }
-    ClearPrompt();
+    // The prompt stays with the chosen spacing and bend angle the bent-up
+    // bars were computed from, until the next first pass empties it.
     ShowResults(r);
     ShowMemberInHand(member);
     return;
