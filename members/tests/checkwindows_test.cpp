@@ -351,6 +351,16 @@ TEST_F(CheckWindows, ShearWindowDesignsStirrupsAndBentUpBarsInTwoPasses) {
   EXPECT_FALSE(program().bentUp.pending);
   SaveWindowPng(f10, "brasselt-Form10-bentup");
 
+  // A first pass whose boxes cannot be read empties that prompt with the
+  // results: nothing of the bent-up pass stays on show.
+  Type(f10, "Text3", "abc");
+  Click(f10, "Command1");
+  EXPECT_FALSE(TextOf(f10, "Message").isEmpty());
+  EXPECT_EQ(TextOf(f10, "Label56") + TextOf(f10, "Text18") + TextOf(f10, "Text19") + TextOf(f10, "Text12"), "");
+  Type(f10, "Text3", "220");
+  Type(f10, "Text19", "8");
+  Type(f10, "Text20", "45");
+
   // A prompt whose data then change: the next click is a new first pass.
   Click(f10, "Command1");
   ASSERT_TRUE(program().bentUp.pending);

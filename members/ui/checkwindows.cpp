@@ -754,6 +754,9 @@ void Form10::Command1_Click() {
     SetMessage(QString::fromStdString(missing));
     return;
   }
+  // A first pass empties the prompt before it reads the boxes, so that no
+  // prompt of earlier data stays on show when the reading fails.
+  if (!p_.bentUp.pending) ClearPrompt();
   auto values = ReadNumbers(ShearInputNames, ShearResultNames);
   if (!values) return;
   const std::vector<float>& v = *values;
