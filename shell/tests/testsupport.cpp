@@ -83,7 +83,12 @@ void Type(QWidget* root, const QString& box, const QString& text) {
   w->selectAll();
   w->del();
   QTest::keyClicks(w, text);
-  if (w->text() != text) w->setText(text);  // characters keyClicks cannot type
+  if (w->text() != text) {
+    // Characters keyClicks cannot type: the text is set, and the window hears
+    // of it as of the user's typing.
+    w->setText(text);
+    if (!w->isReadOnly()) emit w->textEdited(w->text());
+  }
 }
 
 QString TextOf(QWidget* root, const QString& name) {
@@ -98,6 +103,18 @@ QWidget* TopLevel(const QString& name) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == name) return w;
   return nullptr;
+}
+
+void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void CloseWindow(QWidget* window) {
+  if (window) window->close();
+  ProcessDeferredDeletes();
+}
+
+void CloseAllWindows() {
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+  ProcessDeferredDeletes();
 }
 
 std::string SaveWindowPng(QWidget* window, const std::string& file) {

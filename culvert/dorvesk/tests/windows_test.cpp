@@ -6,7 +6,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,17 +14,8 @@ using namespace testsupport;
 
 namespace {
 
-class DorveskWindows : public InScratchDir {
+class DorveskWindows : public WindowTest<dorvesk::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = dorvesk::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   QWidget* Open(const QString& caseBox, const QString& form) {
     Click(form1_, caseBox);
     Click(form1_, "Command2");
@@ -43,8 +33,6 @@ class DorveskWindows : public InScratchDir {
     for (int i = 11; i <= 15; ++i) r << TextOf(w, QString("Text%1").arg(i));
     return r;
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 struct WindowCase {
@@ -236,7 +224,7 @@ TEST_F(DorveskWindows, PrintWritesThePageAndEndClosesEverything) {
   EXPECT_EQ(ReadFile("q-Form6.pdf").rfind("%PDF", 0), 0u);
   Open("Check1", "Form2");
   Click(f6, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   for (const char* f : {"Form1", "Form2", "Form6"}) EXPECT_EQ(TopLevel(f), nullptr) << f;
 }
 

@@ -5,7 +5,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 
@@ -17,17 +16,8 @@ const QStringList InputBoxes = {"Text1", "Text2", "Text3", "Text4", "Text5", "Te
                                 "Text7", "Text8", "Text10", "Text11", "Text12", "Text22"};
 const QStringList ResultBoxes = {"Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19"};
 
-class MirkeltWindows : public InScratchDir {
+class MirkeltWindows : public WindowTest<mirkelt::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = mirkelt::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   QWidget* Open(const QString& kindBox = {}) {
     if (!kindBox.isEmpty()) Click(form1_, kindBox);
     Click(form1_, "Command2");
@@ -54,8 +44,6 @@ class MirkeltWindows : public InScratchDir {
       r << TextOf(w, n);
     return r;
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 }  // namespace
@@ -122,8 +110,7 @@ TEST_F(MirkeltWindows, RecordIsWrittenInFieldOrderAndReadBackIntoTheSameBoxes) {
   // Q, H, V0, L, D, B, i, P, B1, B2, hs, n, ξ
   EXPECT_EQ(ReadFile("khx.dat"), "20,3.5,0.5,10,2,2.5,0.01,1,5.5,6,3.2,2,0.5\r\n");
   EXPECT_EQ(Results(f4), QStringList({"4.49", "0.47", "2.12", "0", "0", "11.38", "8.54"}));
-  f4->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f4);
 
   WriteFile("khx.dat", "7,1.5,0.25,30,1.8,2,0.005,0.75,4.5,5,1.25,2,0.125\r\n");
   Click(form1_, "Option2");
@@ -197,8 +184,7 @@ TEST_F(MirkeltWindows, MissingOrShortFileLeavesTheStartingTexts) {
   QWidget* f4 = Open("Check1");  // no option: read as an existing project
   EXPECT_EQ(TextOf(f4, "Text2"), " ");
   EXPECT_TRUE(TextOf(f4, "Message").contains("hx.dat")) << TextOf(f4, "Message").toStdString();
-  f4->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f4);
   WriteFile("hx.dat", "1,2,3\r\n");
   QWidget* again = Open();
   EXPECT_EQ(TextOf(again, "Text1"), "");
@@ -263,7 +249,7 @@ TEST_F(MirkeltWindows, PrintAndEnd) {
   Click(f4, "Command1");
   EXPECT_FALSE(TextOf(f4, "Message").isEmpty());
   Click(f4, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_EQ(TopLevel("Form4"), nullptr);
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }

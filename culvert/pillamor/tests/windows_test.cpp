@@ -5,7 +5,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QRadioButton>
@@ -16,17 +15,8 @@ using namespace testsupport;
 
 namespace {
 
-class PillamorWindows : public InScratchDir {
+class PillamorWindows : public WindowTest<pillamor::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = pillamor::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   // Click a case box and the open button; the window that comes up.
   QWidget* Open(const QString& caseBox, const QString& form) {
     Click(form1_, caseBox);
@@ -52,8 +42,6 @@ class PillamorWindows : public InScratchDir {
     for (int i = 11; i <= 16; ++i) r << TextOf(w, QString("Text%1").arg(i));
     return r;
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 }  // namespace
@@ -157,8 +145,7 @@ TEST_F(PillamorWindows, NumbersReadBackShowTheSameText) {
   for (int i = 0; i < typed.size(); ++i) Type(f2, QString("Text%1").arg(i + 1), typed[i]);
   Click(f2, "Option1");
   Click(f2, "Command2");
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
   Click(form1_, "Option2");
   QWidget* again = Open("Check4", "Form2");
   for (int i = 0; i < typed.size(); ++i) EXPECT_EQ(TextOf(again, QString("Text%1").arg(i + 1)), typed[i]);
@@ -329,8 +316,7 @@ TEST_F(PillamorWindows, MissingOrShortFileLeavesTheStartingTexts) {
   QWidget* f2 = Open("Check4", "Form2");
   EXPECT_EQ(TextOf(f2, "Text1"), " ");
   EXPECT_NE(TextOf(f2, "Message").indexOf("goneyds.dat"), -1);
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
 
   WriteFile("shortyds.dat", "3,200,1.5\r\n");
   Type(form1_, "Text1", "short");
@@ -338,8 +324,7 @@ TEST_F(PillamorWindows, MissingOrShortFileLeavesTheStartingTexts) {
   EXPECT_EQ(TextOf(f2, "Text1"), " ");  // nothing half-filled
   EXPECT_NE(TextOf(f2, "Message").indexOf("shortyds.dat"), -1);
   EXPECT_NE(TextOf(f2, "Message").indexOf("不全"), -1);
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
 
   ASSERT_TRUE(QDir().mkdir("unreadableyds.dat"));  // there, but cannot be read as a file
   Type(form1_, "Text1", "unreadable");
@@ -388,15 +373,14 @@ TEST_F(PillamorWindows, EndButtonClosesEveryWindow) {
   QWidget* f2 = Open("Check4", "Form2");
   Open("Check5", "Form3");
   Click(f2, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   for (const char* f : {"Form1", "Form2", "Form3"}) EXPECT_EQ(TopLevel(f), nullptr) << f;
 }
 
 TEST_F(PillamorWindows, ClosedWindowLoadsAgainFromTheFile) {
   QWidget* f2 = Open("Check4", "Form2");
   ComputeExample(f2);
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
   QWidget* again = Open("Check4", "Form2");
   EXPECT_EQ(TextOf(again, "Text1"), "2");
   EXPECT_EQ(TextOf(again, "Text11"), " ");  // results are never saved

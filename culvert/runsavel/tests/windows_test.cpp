@@ -6,7 +6,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,17 +14,8 @@ using namespace testsupport;
 
 namespace {
 
-class RunsavelWindows : public InScratchDir {
+class RunsavelWindows : public WindowTest<runsavel::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = runsavel::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   QWidget* Open(const QString& caseBox, const QString& form) {
     Click(form1_, caseBox);
     Click(form1_, "Command2");
@@ -43,8 +33,6 @@ class RunsavelWindows : public InScratchDir {
     for (int i = 17; i <= 21; ++i) r << TextOf(w, QString("Text%1").arg(i));
     return r;
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 const QStringList kBlank = {"", "", "", "", ""};
@@ -81,7 +69,7 @@ TEST_F(RunsavelWindows, EachCaseComputesSavesAndShows) {
     EXPECT_EQ(TextOf(w, "Label62"), "ξ");
     EXPECT_EQ(TextOf(w, "Label70"), QString(c.tilde));
     EXPECT_EQ(TextOf(w, "Label79"), "～");
-    EXPECT_EQ(w->findChild<QLabel*>("Label15"), nullptr);  // no hint line
+    EXPECT_EQ(FindOptional<QLabel>(w, "Label15"), nullptr);  // no hint line
     SaveWindowPng(w, std::string("runsavel-") + c.form + "-new");
     Fill(w, c.third, c.fifth);
     Click(w, "Command2");
@@ -99,8 +87,7 @@ TEST_F(RunsavelWindows, TheWidthComesBackExactlyAsTyped) {
   Fill(f8, "2.50", "1000");
   Click(f8, "Command2");
   EXPECT_EQ(ReadFile("wjh3.dat"), "3,80,\"2.50\",0.15,1000,0.014,0.8,0.4\r\n");
-  f8->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f8);
 
   Click(form1_, "Option2");
   QWidget* again = Open("Check1", "Form8");
@@ -216,7 +203,7 @@ TEST_F(RunsavelWindows, NoCaseChosenOpensNothingAndEndClosesEverything) {
   Click(f7, "Command1");
   EXPECT_EQ(ReadFile(" -Form7.pdf").rfind("%PDF", 0), 0u);
   Click(f7, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   for (const char* f : {"Form1", "Form7"}) EXPECT_EQ(TopLevel(f), nullptr) << f;
 }
 

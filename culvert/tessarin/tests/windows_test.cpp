@@ -5,7 +5,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -38,17 +37,8 @@ const QStringList SampleV = {"567.6", "1483.5", "1702.8", "1904.8999", "2111.3",
                              "8895",  "18719.201", "41420", "33284",   "8782.5",  "5342.5996",
                              "3218",  "2666",   "1801.7", "1302.9",    "1208.2999", "958.9"};
 
-class TessarinWindows : public InScratchDir {
+class TessarinWindows : public WindowTest<tessarin::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = tessarin::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   QWidget* Open() {
     Click(form1_, "Command1");
     return TopLevel("Form2");
@@ -64,8 +54,6 @@ class TessarinWindows : public InScratchDir {
       if (!TextOf(w, name).trimmed().isEmpty()) return false;
     return true;
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 }  // namespace
@@ -185,8 +173,7 @@ TEST_F(TessarinWindows, MissingShortOrDamagedFilesFillNothing) {
     if (c.content) {
       EXPECT_EQ(ReadFile("pVostranet.dat"), c.content) << c.what;
     }
-    f2->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseWindow(f2);
   }
 }
 
@@ -251,8 +238,7 @@ TEST_F(TessarinWindows, CountsBeyondTheWindowAreRefusedAndFractionsReadTheirInte
   EXPECT_EQ(file.substr(0, 10), "10,9.5,1\r\n");
   EXPECT_EQ(file.size(), std::string(SampleFile).size() + 2);
 
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
   Click(form1_, "Option2");
   QWidget* again = Open();
   EXPECT_EQ(TextOf(again, "Message"), "");
@@ -329,7 +315,7 @@ TEST_F(TessarinWindows, PrintWithoutAPrinterWritesPdfAndEndClosesEverything) {
   Click(form1_, "Command2");
   EXPECT_TRUE(FileExists("t-Form1.pdf"));
   Click(f2, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_EQ(TopLevel("Form2"), nullptr);
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }
