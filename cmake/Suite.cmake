@@ -21,6 +21,21 @@ function(suite_test)
     PROPERTIES ENVIRONMENT "SUITE_PNG_DIR=${CMAKE_BINARY_DIR}/windows")
 endfunction()
 
+# A Google Benchmark binary, where benchmarks are built and the library is
+# there. It links shell_benchsupport, which gives it its main() (the windows
+# on the offscreen platform) and benchsupport::TimeComputeClick.
+#   suite_bench(NAME name SOURCES bench/name_bench.cpp LIBS lib)
+function(suite_bench)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT SUITE_BENCH OR NOT TARGET shell_benchsupport)
+    return()
+  endif()
+  find_package(benchmark QUIET)
+  add_executable(${B_NAME} ${B_SOURCES})
+  suite_warnings(${B_NAME})
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} shell_benchsupport benchmark::benchmark)
+endfunction()
+
 # A program's executable: main.cpp starts the application and shows Form1.
 function(suite_app name lib)
   add_executable(${name} main.cpp)
