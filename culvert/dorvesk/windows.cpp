@@ -51,14 +51,11 @@ Form1::Form1(Program& program) : Form("Form1", "编制说明"), p_(program) {
                           {"Check7", "计算洞径及纵坡"},
                           {"Check1", "计算水深及水头损失"}});
   b.Gap(10);
-  b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
   connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
   connect(checks[2], &QCheckBox::clicked, this, [this] { Check7_Click(); });

@@ -49,8 +49,7 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
                           {"Check2", "消力槛式消力池计算"},
                           {"Check3", "综合式消力池计算"}});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
@@ -60,9 +59,6 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   p_.BindChoice(checks[0], &p_.m.BasinType, DeepenedBasin);
   p_.BindChoice(checks[1], &p_.m.BasinType, SillBasin);
   p_.BindChoice(checks[2], &p_.m.BasinType, CombinedBasin);
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

@@ -20,15 +20,6 @@ namespace {
 
 const char* const DataSuffix = "yds.dat";
 
-QLabel* Small(const QString& text, bool super, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.7);
-  l->setFont(f);
-  l->setAlignment(super ? Qt::AlignTop : Qt::AlignBottom);
-  return l;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- Form1
@@ -46,11 +37,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
       this));
   note1->addWidget(FormBuilder::MakeLabel({"Label5", " (1-"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label6", "V"}, this));
-  note1->addWidget(Small("2", false, this));
+  note1->addWidget(FormBuilder::SmallLabel({QString(), "2"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label7", "/"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label9", "V"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label11", ")"}, this));
-  note1->addWidget(Small("2", true, this));
+  note1->addWidget(FormBuilder::SmallLabel({QString(), "2"}, this, shell::SmallPlace::Superscript));
   note1->addWidget(FormBuilder::MakeLabel({"Label12", "，"}, this));
   note1->addStretch(1);
   b.Line({{"Label13",
@@ -67,15 +58,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
                           {"Check5", "已知流量、水头损失及管长，计算管径"},
                           {"Check7", "已知水头损失、管径及管长，计算流量"}});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
   connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
   connect(checks[2], &QCheckBox::clicked, this, [this] { Check7_Click(); });

@@ -45,15 +45,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
                           {"Check5", "计算洞身宽度及洞底纵坡"},
                           {"Check1", "计算洞内水深及水头损失"}});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
   connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
   connect(checks[2], &QCheckBox::clicked, this, [this] { Check1_Click(); });

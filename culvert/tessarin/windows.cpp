@@ -38,19 +38,14 @@ QLabel* FilledLater(const QString& name, QWidget* parent, bool bold = false) {
     f.setPointSizeF(f.pointSizeF() * 1.1);
     l->setFont(f);
   }
-  l->setMinimumHeight(QFontMetrics(l->font()).height());
+  FormBuilder::KeepLineHeight(l);
   l->setAlignment(Qt::AlignCenter);
   return l;
 }
 
 // The raised "3" of m³ in the results headings.
 QLabel* Superscript(const QString& name, QWidget* parent) {
-  QLabel* l = MakeLabel(name, QString(), parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.7);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignTop);
-  return l;
+  return FormBuilder::SmallLabel({name, QString()}, parent, shell::SmallPlace::Superscript);
 }
 
 // A row of labels, centred in its cell.
@@ -226,15 +221,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
            "(3) 程序中水位采用相对值：上游水位换算为由涵洞进口底面算起的上游水深，水深 0 即为进口底面高程；"}});
   b.Line({{"Label11", "(4) 程序中洪水过程线采用 24 个时段，时段长一般为 1 小时（也可为其它时段长）。"}});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command1", "输入或显示基本资料"}, {"Command2", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
