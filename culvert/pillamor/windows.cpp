@@ -182,6 +182,11 @@ PipeCaseWindow::PipeCaseWindow(Program& program, int caseNumber)
       SetMessage(QStringLiteral("出口流态已改变，原计算成果已清除，请重新点“显示计算成果”。"));
     }
   });
+  // Nor are they left beside inputs that the user has changed since.
+  ClearResultsOnEdit(InputNames, [this] {
+    resultsOutlet_ = 0.0f;
+    return ClearBoxes(ResultNames);
+  });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
