@@ -168,6 +168,25 @@ TEST_F(DorveskWindows, PressureFlowShowsTheHintAndNoOldResults) {
   EXPECT_EQ(TextOf(f2, "Text15"), "1.185");
 }
 
+TEST_F(DorveskWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open("Check1", "Form2");
+  Fill(f2, "1.5", "1000");
+  Click(f2, "Command2");
+  ASSERT_EQ(TextOf(f2, "Text15"), "1.185");
+  Type(f2, "Text7", "0.9");
+  EXPECT_EQ(Results(f2), QStringList({"", "", "", "", ""}));
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+
+  Type(f2, "Text1", "10");  // pressure flow: the hint line holds the verdict
+  Click(f2, "Command2");
+  ASSERT_NE(TextOf(f2, "Label15").trimmed(), "");
+  Type(f2, "Text1", "2");
+  EXPECT_EQ(TextOf(f2, "Label15").trimmed(), "");
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f2, "dorvesk-Form2-edited");
+}
+
 TEST_F(DorveskWindows, ImpossibleDataGivesAMessageAndBlankResults) {
   Click(form1_, "Option1");
   QWidget* f6 = Open("Check4", "Form6");

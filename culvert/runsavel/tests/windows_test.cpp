@@ -153,6 +153,20 @@ TEST_F(RunsavelWindows, ExistingProjectLoadsItsCaseFileAndAMissingOneSaysSo) {
   EXPECT_EQ(TextOf(f6, "Text1"), " ");
 }
 
+TEST_F(RunsavelWindows, EditingAnInputTakesAwayTheResultsOfTheOldData) {
+  Click(form1_, "Option1");
+  for (const auto& [caseBox, form] : {std::pair{"Check4", "Form6"}, {"Check1", "Form8"}}) {
+    QWidget* w = Open(caseBox, form);
+    Fill(w, QString(form) == "Form6" ? "1.2" : "2", "1000");
+    Click(w, "Command2");
+    ASSERT_NE(TextOf(w, "Text21"), "") << form;
+    Type(w, "Text3", QString(form) == "Form6" ? "1.3" : "2.5");
+    EXPECT_EQ(Results(w), kBlank) << form;
+    EXPECT_EQ(TextOf(w, "Message"), shell::Form::DataChangedMessage()) << form;
+  }
+  SaveWindowPng(TopLevel("Form8"), "runsavel-Form8-edited");
+}
+
 TEST_F(RunsavelWindows, ImpossibleDataGivesAMessageAndBlankResults) {
   Click(form1_, "Option1");
   QWidget* f6 = Open("Check4", "Form6");
