@@ -162,6 +162,14 @@ Form4::Form4(Program& program) : Form("Form4", "Form4"), p_(program) {
   auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
   b.Finish();
 
+  // Results and the critical-depth hint are not left beside inputs that the
+  // user has changed since they were computed.
+  ClearResultsOnEdit(ReadOrder, [this] {
+    const bool hint = !Lbl("Label65")->text().trimmed().isEmpty();
+    const bool shown = ClearBoxes(ResultNames);
+    ClearHint();
+    return shown || hint;
+  });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });

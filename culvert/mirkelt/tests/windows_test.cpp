@@ -100,6 +100,22 @@ TEST_F(MirkeltWindows, ComputesEachKindInTheOpenWindow) {
   SaveWindowPng(f4, "mirkelt-Form4-combined");
 }
 
+TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
+  Click(form1_, "Option1");
+  QWidget* f4 = Open("Check1");
+  Fill(f4);
+  Click(f4, "Command2");
+  ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
+  ASSERT_NE(TextOf(f4, "Label65"), "");
+  Type(f4, "Text12", "0.8");  // the tailwater the hint was about
+  EXPECT_EQ(Results(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(HintRow(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(TextOf(f4, "Label65"), "");
+  EXPECT_FALSE(Find<QLineEdit>(f4, "Text21")->isVisible());
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f4, "mirkelt-Form4-edited");
+}
+
 TEST_F(MirkeltWindows, RecordIsWrittenInFieldOrderAndReadBackIntoTheSameBoxes) {
   Type(form1_, "Text1", "k");
   Click(form1_, "Option1");
