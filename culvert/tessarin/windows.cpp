@@ -196,6 +196,14 @@ void PaddedLabel::paintEvent(QPaintEvent*) {
 
 QString Element(const char* box, int k) { return QString("%1(%2)").arg(QString::fromUtf8(box)).arg(k); }
 
+std::vector<QString> InputBoxNames() {
+  std::vector<QString> names = {"Text7", "Text8", "Text10"};
+  for (int k = 0; k < TableRows; ++k)
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) names.push_back(Element(box, k));
+  for (int k = 0; k <= Periods; ++k) names.push_back(Element("Text5", k));
+  return names;
+}
+
 std::vector<QString> ResultBoxNames() {
   std::vector<QString> names;
   for (int i = 1; i <= Periods; ++i) {
@@ -337,6 +345,9 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
     for (std::size_t k = 0; k < s.texts.size(); ++k)
       Box(Element(s.box, static_cast<int>(k)))->setText(U8(s.texts[k]));
 
+  // The routing on show is not left beside data that the user has changed
+  // since it was computed.
+  ClearResultsOnEdit(InputBoxNames(), [this] { return ClearBoxes(ResultBoxNames()); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });

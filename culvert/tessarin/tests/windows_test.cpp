@@ -111,6 +111,20 @@ TEST_F(TessarinWindows, NewProjectShowsTheSampleDataAndRoutesItAtOnce) {
   SaveWindowPng(f2, "tessarin-Form2-computed");
 }
 
+TEST_F(TessarinWindows, EditingAnInputTakesAwayTheRoutingOfTheOldData) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open();
+  for (const char* box : {"Text5(15)", "Text2(3)", "Text8", "Text10"}) {
+    Click(f2, "Command1");
+    ASSERT_EQ(Column(f2, "Text6"), SampleH) << box;
+    const QString typed = TextOf(f2, box);
+    Type(f2, box, typed);  // typed again: no longer what was routed
+    EXPECT_TRUE(ResultsBlank(f2)) << box;
+    EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage()) << box;
+  }
+  SaveWindowPng(f2, "tessarin-Form2-edited");
+}
+
 TEST_F(TessarinWindows, StoredProjectWithFewerRowsKeepsTheSampleRowsBelow) {
   WriteFile("damVostranet.dat",
             "3,2,0.5\r\n0,0\r\n1,5000\r\n6,90000\r\n0,0\r\n8,40\r\n"
