@@ -232,12 +232,6 @@ void CircularCaseWindow::Command1_Click() { PrintThisWindow(ProjectName()); }
 
 void CircularCaseWindow::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace dorvesk

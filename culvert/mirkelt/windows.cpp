@@ -261,13 +261,6 @@ void Form4::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 void Form4::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace mirkelt

@@ -262,12 +262,6 @@ void PipeCaseWindow::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 void PipeCaseWindow::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace pillamor

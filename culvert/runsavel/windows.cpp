@@ -208,12 +208,6 @@ void ChannelCaseWindow::Command1_Click() { PrintThisWindow(ProjectName()); }
 
 void ChannelCaseWindow::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace runsavel
