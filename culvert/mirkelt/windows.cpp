@@ -43,11 +43,9 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   b.Line({{"Label16", "     临界水深，深挖式消力池即以该临界水深作为下游控制水深。"}});
   b.Gap(10);
 
-  b.Line({{"Label8", "计算情况选取表"}}, true);
-  b.Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
-  auto checks = b.Checks({{"Check1", "深挖式消力池计算"},
-                          {"Check2", "消力槛式消力池计算"},
-                          {"Check3", "综合式消力池计算"}});
+  auto checks = b.CaseTable({{"Check1", "深挖式消力池计算"},
+                             {"Check2", "消力槛式消力池计算"},
+                             {"Check3", "综合式消力池计算"}});
   b.Gap(10);
   b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);

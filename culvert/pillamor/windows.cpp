@@ -52,20 +52,16 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   b.Line({{"Label17", "     3）已知水头损失、管径及管长，计算流量。"}});
   b.Gap(10);
 
-  b.Line({{"Label8", "计算情况选取表"}}, true);
-  b.Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
-  auto checks = b.Checks({{"Check4", "已知流量、管径及管长，计算水头损失"},
-                          {"Check5", "已知流量、水头损失及管长，计算管径"},
-                          {"Check7", "已知水头损失、管径及管长，计算流量"}});
+  b.CaseTable({{"Check4", "已知流量、管径及管长，计算水头损失"},
+               {"Check5", "已知流量、水头损失及管长，计算管径"},
+               {"Check7", "已知水头损失、管径及管长，计算流量"}},
+              {[this] { Check4_Click(); }, [this] { Check5_Click(); }, [this] { Check7_Click(); }});
   b.Gap(10);
   b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
-  connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
-  connect(checks[2], &QCheckBox::clicked, this, [this] { Check7_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

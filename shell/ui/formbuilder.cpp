@@ -246,6 +246,16 @@ QLineEdit* FormBuilder::LabelledBox(const Run& label, const QString& box, const 
   return e;
 }
 
+std::vector<QCheckBox*> FormBuilder::CaseTable(const std::vector<ButtonSpec>& cases,
+                                               const std::vector<std::function<void()>>& clicks) {
+  Line({{"Label8", "计算情况选取表"}}, true);
+  Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
+  std::vector<QCheckBox*> boxes = Checks(cases);
+  for (std::size_t i = 0; i < boxes.size() && i < clicks.size(); ++i)
+    if (clicks[i]) QObject::connect(boxes[i], &QCheckBox::clicked, form_, clicks[i]);
+  return boxes;
+}
+
 ProjectRowParts FormBuilder::ProjectRow(std::function<void()> option1Click,
                                         std::function<void()> option2Click,
                                         std::function<void()> text1Change) {

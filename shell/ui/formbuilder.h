@@ -134,6 +134,13 @@ class FormBuilder {
   std::vector<QCheckBox*> Checks(const std::vector<ButtonSpec>& checks);
   // A box with its label before it, on a line of its own ("项目名" Text1).
   QLineEdit* LabelledBox(const Run& label, const QString& box, const QString& designText = " ");
+  // The case table of a main window: the centred heading Label8
+  // "计算情况选取表", the hint line Label3 "[提示] 在“计算情况选取表”中选取一种
+  // 计算情况" and a check box per case, top to bottom. clicks[i], where
+  // given, is called on a click of cases[i] (the window's Check4_Click...);
+  // a program that binds the boxes to a program-wide choice passes none.
+  std::vector<QCheckBox*> CaseTable(const std::vector<ButtonSpec>& cases,
+                                    const std::vector<std::function<void()>>& clicks = {});
   // The project row of a main window: the label Label19 "项目名" before the
   // project name box Text1 (design text one blank), and under it the options
   // Option1 "新计算项目" and Option2 "已计算项目". A click on an option calls
