@@ -102,6 +102,23 @@ QString TextOf(QWidget* root, const QString& name) {
   return QString();
 }
 
+void TypeAll(QWidget* root, const QStringList& boxes, const QStringList& texts) {
+  EXPECT_EQ(boxes.size(), texts.size()) << "boxes and texts do not pair";
+  for (qsizetype i = 0; i < boxes.size() && i < texts.size(); ++i) Type(root, boxes[i], texts[i]);
+}
+
+QStringList TextsOf(QWidget* root, const QStringList& names) {
+  QStringList texts;
+  for (const QString& name : names) texts << TextOf(root, name);
+  return texts;
+}
+
+QStringList Numbered(const QString& prefix, int first, int last) {
+  QStringList names;
+  for (int i = first; i <= last; ++i) names << prefix + QString::number(i);
+  return names;
+}
+
 QWidget* TopLevel(const QString& name) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == name) return w;

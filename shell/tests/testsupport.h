@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -86,6 +87,13 @@ void Click(QWidget* root, const QString& name);
 void Type(QWidget* root, const QString& box, const QString& text);
 QString TextOf(QWidget* root, const QString& name);  // box or label text
 
+// Type texts[i] into boxes[i], in order.
+void TypeAll(QWidget* root, const QStringList& boxes, const QStringList& texts);
+// The texts of the named boxes or labels, in order.
+QStringList TextsOf(QWidget* root, const QStringList& names);
+// The names <prefix><first> .. <prefix><last>: Numbered("Text", 11, 16).
+QStringList Numbered(const QString& prefix, int first, int last);
+
 // The top-level window with the given objectName, or nullptr.
 QWidget* TopLevel(const QString& name);
 
@@ -110,6 +118,14 @@ class WindowTest : public InScratchDir {
     form1_->show();
   }
   void TearDown() override { CloseAllWindows(); }
+
+  // Click `caseBox` (where given) and then `openButton` in the main window;
+  // the window `form` that comes up, or nullptr.
+  QWidget* Open(const QString& caseBox, const QString& form, const QString& openButton = "Command2") {
+    if (!caseBox.isEmpty()) Click(form1_, caseBox);
+    Click(form1_, openButton);
+    return TopLevel(form);
+  }
 
   QWidget* form1_ = nullptr;
 };

@@ -16,22 +16,14 @@ namespace {
 
 class DorveskWindows : public WindowTest<dorvesk::CreateForm1> {
  protected:
-  QWidget* Open(const QString& caseBox, const QString& form) {
-    Click(form1_, caseBox);
-    Click(form1_, "Command2");
-    return TopLevel(form);
-  }
-
   // The example culvert, with the case's third and fifth box.
   void Fill(QWidget* w, const QString& third, const QString& fifth) {
     const QStringList values = {"2", "100", third, "0.15", fifth, "0.014", "0.8", "0.4"};
-    for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
+    TypeAll(w, Numbered("Text", 1, values.size()), values);
   }
 
   QStringList Results(QWidget* w) {
-    QStringList r;
-    for (int i = 11; i <= 15; ++i) r << TextOf(w, QString("Text%1").arg(i));
-    return r;
+    return TextsOf(w, Numbered("Text", 11, 15));
   }
 };
 
@@ -231,7 +223,7 @@ TEST_F(DorveskWindows, ASlowCulvertShowsNegativeLosses) {
   Click(form1_, "Option1");
   QWidget* f6 = Open("Check4", "Form6");
   const QStringList values = {"2", "100", "1.2", "0.15", "2", "0.014", "3", "0.4"};
-  for (int i = 0; i < values.size(); ++i) Type(f6, QString("Text%1").arg(i + 1), values[i]);
+  TypeAll(f6, Numbered("Text", 1, values.size()), values);
   Click(f6, "Command2");
   EXPECT_EQ(Results(f6), QStringList({"-0.467", "0.044", "-0.244", "-0.179", "2255.2"}));
 }

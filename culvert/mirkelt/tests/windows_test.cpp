@@ -18,31 +18,20 @@ const QStringList ResultBoxes = {"Text13", "Text14", "Text15", "Text16", "Text17
 
 class MirkeltWindows : public WindowTest<mirkelt::CreateForm1> {
  protected:
-  QWidget* Open(const QString& kindBox = {}) {
-    if (!kindBox.isEmpty()) Click(form1_, kindBox);
-    Click(form1_, "Command2");
-    return TopLevel("Form4");
-  }
+  QWidget* Open(const QString& kindBox = {}) { return WindowTest::Open(kindBox, "Form4"); }
 
   // The short culvert of the engine tests, in table order:
   // Q, H, V0, L, D, B, n, i, P, B1, B2, hs, ξ.
   void Fill(QWidget* w, QStringList values = {}) {
     if (values.isEmpty())
       values = {"10", "2", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "0.5", "0.3"};
-    for (int i = 0; i < values.size(); ++i) Type(w, InputBoxes[i], values[i]);
+    TypeAll(w, InputBoxes.mid(0, values.size()), values);
   }
 
-  QStringList Results(QWidget* w) {
-    QStringList r;
-    for (const QString& b : ResultBoxes) r << TextOf(w, b);
-    return r;
-  }
+  QStringList Results(QWidget* w) { return TextsOf(w, ResultBoxes); }
 
   QStringList HintRow(QWidget* w) {
-    QStringList r;
-    for (const char* n : {"Label77", "Label80", "Label79", "Label83", "Label81", "Text21", "Label84"})
-      r << TextOf(w, n);
-    return r;
+    return TextsOf(w, {"Label77", "Label80", "Label79", "Label83", "Label81", "Text21", "Label84"});
   }
 };
 

@@ -17,17 +17,10 @@ namespace {
 
 class PillamorWindows : public WindowTest<pillamor::CreateForm1> {
  protected:
-  // Click a case box and the open button; the window that comes up.
-  QWidget* Open(const QString& caseBox, const QString& form) {
-    Click(form1_, caseBox);
-    Click(form1_, "Command2");
-    return TopLevel(form);
-  }
-
   // The example pipe of the engine tests, with its first and third box.
   void Fill(QWidget* w, const QString& first, const QString& third) {
     const QStringList values = {first, "100", third, "0.5", "0.4", "0.014", "0.3", "0.1", "0.2", "0.1"};
-    for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
+    TypeAll(w, Numbered("Text", 1, values.size()), values);
   }
 
   // Fill Form2 with the example pipe, free outflow, and compute.
@@ -38,9 +31,7 @@ class PillamorWindows : public WindowTest<pillamor::CreateForm1> {
   }
 
   QStringList Results(QWidget* w) {
-    QStringList r;
-    for (int i = 11; i <= 16; ++i) r << TextOf(w, QString("Text%1").arg(i));
-    return r;
+    return TextsOf(w, Numbered("Text", 11, 16));
   }
 };
 

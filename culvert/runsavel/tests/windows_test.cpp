@@ -16,22 +16,14 @@ namespace {
 
 class RunsavelWindows : public WindowTest<runsavel::CreateForm1> {
  protected:
-  QWidget* Open(const QString& caseBox, const QString& form) {
-    Click(form1_, caseBox);
-    Click(form1_, "Command2");
-    return TopLevel(form);
-  }
-
   // The example channel, with the case's third and fifth box.
   void Fill(QWidget* w, const QString& third, const QString& fifth) {
     const QStringList values = {"3", "80", third, "0.15", fifth, "0.014", "0.8", "0.4"};
-    for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
+    TypeAll(w, Numbered("Text", 1, values.size()), values);
   }
 
   QStringList Results(QWidget* w) {
-    QStringList r;
-    for (int i = 17; i <= 21; ++i) r << TextOf(w, QString("Text%1").arg(i));
-    return r;
+    return TextsOf(w, Numbered("Text", 17, 21));
   }
 };
 
@@ -198,7 +190,7 @@ TEST_F(RunsavelWindows, ASlopeSearchShortOfItsToleranceSaysSo) {
   Click(form1_, "Option1");
   QWidget* f7 = Open("Check5", "Form7");
   const QStringList values = {"3", "80", "1.2", "0.5", "0.02", "0.014", "1.5", "0.5"};
-  for (int i = 0; i < values.size(); ++i) Type(f7, QString("Text%1").arg(i + 1), values[i]);
+  TypeAll(f7, Numbered("Text", 1, values.size()), values);
   Click(f7, "Command2");
   EXPECT_EQ(TextOf(f7, "Text20"), "4000");
   EXPECT_EQ(TextOf(f7, "Text21"), "2.93");

@@ -39,10 +39,7 @@ const QStringList SampleV = {"567.6", "1483.5", "1702.8", "1904.8999", "2111.3",
 
 class TessarinWindows : public WindowTest<tessarin::CreateForm1> {
  protected:
-  QWidget* Open() {
-    Click(form1_, "Command1");
-    return TopLevel("Form2");
-  }
+  QWidget* Open() { return WindowTest::Open({}, "Form2", "Command1"); }
 
   static QStringList Column(QWidget* w, const char* box) {
     QStringList r;
