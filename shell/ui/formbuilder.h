@@ -135,8 +135,9 @@ class FormBuilder {
   // A box with its label before it, on a line of its own ("项目名" Text1).
   QLineEdit* LabelledBox(const Run& label, const QString& box, const QString& designText = " ");
   // The case table of a main window: the centred heading Label8
-  // "计算情况选取表", the hint line Label3 "[提示] 在“计算情况选取表”中选取一种
-  // 计算情况" and a check box per case, top to bottom. clicks[i], where
+  // "计算情况选取表", the hint line Label3
+  // "[提示] 在“计算情况选取表”中选取一种计算情况"
+  // and a check box per case, top to bottom. clicks[i], where
   // given, is called on a click of cases[i] (the window's Check4_Click...);
   // a program that binds the boxes to a program-wide choice passes none.
   std::vector<QCheckBox*> CaseTable(const std::vector<ButtonSpec>& cases,
