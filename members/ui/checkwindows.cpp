@@ -455,6 +455,11 @@ Form9::Form9(Program& program) : Form("Form9", "正常使用极限状态验算")
   FitWrapped(b.Paragraph({"MemberInHand", ""}), 900);
   b.Finish();
 
+  // Results are not left beside inputs, choices or a member other than
+  // those they were computed from.
+  ClearResultsOnEdit(CrackInputNames, [this] { return ClearResults(); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
+
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(actions[2], &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -507,8 +512,31 @@ void Form9::ClearVerdictAndLimitLine() {
   ClearBoxes({"Text29", "Text30", "Text31", "Text32"});
 }
 
+std::vector<float> Form9::ChoicesInForce() const {
+  const CrackChoices& c = p_.crack;
+  return {c.LoadEffectCombination, c.EnvironmentClass, c.alpha2};
+}
+
+bool Form9::ClearResults() {
+  choices_.Forget();
+  resultsMember_.reset();
+  bool shown = ClearBoxes(CrackResultNames);
+  for (const char* name : {"Label17", "Label31", "MemberInHand", "Label9", "Label99"})
+    shown = shown || !Lbl(name)->text().trimmed().isEmpty();
+  for (const char* name : {"Text29", "Text30", "Text31", "Text32"})
+    shown = shown || !Box(name)->text().trimmed().isEmpty();
+  ClearVerdictAndLimitLine();
+  return shown;
+}
+
+void Form9::MemberComputed() {
+  if (resultsMember_ && *resultsMember_ != p_.handedMember && ClearResults()) SetMessage(MemberChangedMessage());
+}
+
 void Form9::Command1_Click() {
   ClearMessage();
+  choices_.Forget();
+  resultsMember_.reset();
   ClearVerdictAndLimitLine();
   auto values = ReadNumbers(CrackInputNames, CrackResultNames);
   if (!values) return;
@@ -525,6 +553,8 @@ void Form9::Command1_Click() {
   }
   ShowOutcome(r);
   ShowMemberInHand(member);
+  choices_.Remember(ChoicesInForce());
+  resultsMember_ = p_.handedMember;
   if (r.steelInCompression)
     SetMessage(U8("受拉钢筋应力不大于零（钢筋受压），截面不出现受拉裂缝，计算最大裂缝宽度无实际意义。"));
 }
@@ -709,6 +739,14 @@ Form10::Form10(Program& program) : Form("Form10", "斜截面承载力计算"), p
   FitWrapped(b.Paragraph({"MemberInHand", ""}), 900);
   b.Finish();
 
+  // Results are not left beside inputs, choices or a member other than
+  // those they were computed from. The data boxes take the bent-up prompt
+  // with them (it was computed from them); the bent-up pass's spacing and
+  // angle only the results of that pass.
+  ClearResultsOnEdit(ShearInputNames, [this] { return ClearResults(); });
+  ClearResultsOnEdit({"Text19", "Text20"}, [this] { return ClearResults(false); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
+
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(actions[2], &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -725,6 +763,31 @@ void Form10::Form_Load() {
   ClearPrompt();
 }
 
+std::vector<float> Form10::ChoicesInForce() const { return {p_.shear.rhoSvMin, p_.shear.ShearLoadCase}; }
+
+bool Form10::ClearResults(bool prompt) {
+  choices_.Forget();
+  resultsMember_.reset();
+  bool shown = ClearBoxes(ShearResultNames);
+  for (const char* name : {"Label31", "Label55", "Label60", "MemberInHand"})
+    shown = shown || !Lbl(name)->text().trimmed().isEmpty();
+  shown = ClearBoxes({"Text21", "Text22"}) || shown;
+  static_cast<GapLabel*>(Lbl("Label60"))->SetCaption(QString());
+  for (const char* name : {"Label31", "Label55", "MemberInHand"}) SetWrapped(Lbl(name), QString());
+  if (prompt && !Lbl("Label56")->text().isEmpty()) {
+    shown = true;
+    ClearPrompt();
+    // A pending bent-up pass is not taken with data other than its prompt's:
+    // the next click is a first pass, which says that the data changed.
+    promptWithdrawn_ = p_.bentUp.pending;
+  }
+  return shown;
+}
+
+void Form10::MemberComputed() {
+  if (resultsMember_ && *resultsMember_ != p_.handedMember && ClearResults()) SetMessage(MemberChangedMessage());
+}
+
 void Form10::ClearPrompt() {
   static_cast<GapLabel*>(Lbl("Label56"))->SetCaption(QString());
   for (const char* name : {"Label57", "Label58", "Label59"}) Lbl(name)->clear();
@@ -734,6 +797,7 @@ void Form10::ClearPrompt() {
 }
 
 void Form10::ShowPrompt(float spacing) {
+  promptWithdrawn_ = false;
   static_cast<GapLabel*>(Lbl("Label56"))->SetCaption(U8(PromptText));
   Box("Text18")->setText(Num(spacing));
   Lbl("Label57")->setText(U8("弯起筋设计参数后再点击“显示计算成果”按钮"));
@@ -745,6 +809,8 @@ void Form10::ShowPrompt(float spacing) {
 
 void Form10::Command1_Click() {
   ClearMessage();
+  choices_.Forget();
+  resultsMember_.reset();
   ClearBoxes(ShearResultNames);
   static_cast<GapLabel*>(Lbl("Label60"))->SetCaption(QString());
   ClearBoxes({"Text21", "Text22"});
@@ -763,7 +829,7 @@ void Form10::Command1_Click() {
   const ShearInputs in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]};
   const ShearMember member = ShearMemberOf(p_.m);
 
-  if (p_.bentUp.pending && SameShearData(p_.bentUp, in, member, p_.shear)) {
+  if (p_.bentUp.pending && !promptWithdrawn_ && SameShearData(p_.bentUp, in, member, p_.shear)) {
     // The bent-up pass, with the chosen spacing and angle.
     auto chosen = ReadNumbers({"Text19", "Text20"}, {});
     if (!chosen) return;
@@ -776,6 +842,8 @@ void Form10::Command1_Click() {
     // bars were computed from, until the next first pass empties it.
     ShowResults(r);
     ShowMemberInHand(member);
+    choices_.Remember(ChoicesInForce());
+    resultsMember_ = p_.handedMember;
     return;
   }
   if (p_.bentUp.pending)
@@ -804,6 +872,8 @@ void Form10::Command1_Click() {
       break;
   }
   ShowMemberInHand(member);
+  choices_.Remember(ChoicesInForce());
+  resultsMember_ = p_.handedMember;
 }
 
 void Form10::ShowResults(const ShearResult& r) {

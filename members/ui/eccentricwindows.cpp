@@ -311,6 +311,11 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
   auto ends = b.Buttons({{printName, U8("打印基本资料及计算成果")}, {"Command2", U8("结束计算")}});
   b.Finish();
 
+  // Results are not left beside inputs or choices other than those they
+  // were computed from.
+  ClearResultsOnEdit(ReadNames(), [this] { return ClearResults(); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
+
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command6_Click(); });
   connect(actions[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -320,10 +325,36 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
 
 std::string EccentricWindow::ProjectName() const { return ProjectNameOf(p_.m, kind_); }
 
+std::vector<float> EccentricWindow::ChoicesInForce() const {
+  const MemberState& m = p_.m;
+  if (tSection_) return {m.materials.concreteGrade, m.materials.steelGrade, m.EndRestraint};
+  return {kind_,          m.materials.concreteGrade, m.materials.steelGrade, m.StructuralElement,
+          m.SteelArrangement, m.MemberShape,         m.ArchType,             m.EndRestraint};
+}
+
+bool EccentricWindow::ClearResults() {
+  choices_.Forget();
+  bool shown = ClearBoxes(Results);
+  for (const std::string& name : EccentricClearedLabels())
+    shown = shown || !Lbl(QString::fromStdString(name))->text().trimmed().isEmpty();
+  for (const char* name : {"Label81", "Text24", "Text26"}) {
+    auto* w = Control<QWidget>(name);
+    if (auto* l = qobject_cast<QLabel*>(w)) shown = shown || !l->text().trimmed().isEmpty();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) shown = shown || !e->text().trimmed().isEmpty();
+  }
+  ClearNotes();
+  Show(EccentricResult{});
+  return shown;
+}
+
 void EccentricWindow::FollowMemberKind() {
   if (tSection_) return;
   const float kind = p_.m.MemberKind;
-  if (kind == RectEccentricCompression || kind == RectEccentricTension) kind_ = kind;
+  if ((kind == RectEccentricCompression || kind == RectEccentricTension) && kind != kind_) {
+    kind_ = kind;
+    // Results of the other kind do not stay under this kind's title.
+    if (ClearResults()) SetMessage(U8("构件计算类型已改变，原计算成果已清除，请重新点“显示计算成果”。"));
+  }
   // The results title names the kind that the window computes.
   Lbl("Label44")->setText(U8(kind_ == RectEccentricTension ? TensionTitle : CompressionTitle));
 }
@@ -356,8 +387,9 @@ void EccentricWindow::ClearNotes() {
 }
 
 void EccentricWindow::Command1_Click() {
-  ClearMessage();
   FollowMemberKind();
+  ClearMessage();
+  choices_.Forget();
   const auto& read = ReadNames();
   auto values = ReadNumbers(read, Results);
   if (!values) {
@@ -400,6 +432,8 @@ void EccentricWindow::Command1_Click() {
   m.handed.l0 = r.ok && !r.tension ? r.l0 : 0;
   m.handed.e = r.ok ? r.e : 0;
   Show(r);
+  if (r.ok) choices_.Remember(ChoicesInForce());
+  p_.MemberComputed(*values);
 }
 
 void EccentricWindow::Show(const EccentricResult& r) {

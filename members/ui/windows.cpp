@@ -53,6 +53,33 @@ int HintWidth(bool tSection) { return tSection ? 940 : 860; }
 
 // ---------------------------------------------------------------- Program
 
+void Program::MemberComputed(const std::vector<float>& boxes) {
+  const HandedMemberValues& h = m.handed;
+  std::vector<float> member = {m.MemberKind, m.FlangeLayout, h.b, h.a, h.gammaD, h.bfc, h.hfc,
+                               h.bft, h.hft, h.l0, h.e};
+  member.insert(member.end(), boxes.begin(), boxes.end());
+  handedMember = std::move(member);
+  if (form9) form9->MemberComputed();
+  if (form10) form10->MemberComputed();
+}
+
+QString ChoicesChangedMessage() {
+  return QStringLiteral("计算所用的选项已改变，原计算成果已清除，请重新点“显示计算成果”。");
+}
+
+QString MemberChangedMessage() {
+  return QStringLiteral("构件窗口已按另一构件的资料重新计算，原计算成果属于原构件，已清除，请重新点“显示计算成果”。");
+}
+
+void ChoiceWatch::Attach(shell::Form* form, Program& program,
+                         std::function<std::vector<float>()> inForce, std::function<bool()> clear) {
+  QObject::connect(&program, &shell::ProgramBase::choicesChanged, form, [this, form, inForce, clear] {
+    if (!Changed(inForce())) return;
+    Forget();
+    if (clear()) form->SetMessage(ChoicesChangedMessage());
+  });
+}
+
 Form7* Program::OpenForm7() { return OpenWindow(form7, [] { return new Form7; }); }
 Form8* Program::OpenForm8() { return OpenWindow(form8, [] { return new Form8; }); }
 
@@ -392,11 +419,33 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
   auto ends = b.Buttons({{"Command3", "打印基本资料及计算成果"}, {"Command2", "结束计算"}});
   b.Finish();
 
+  // Results are not left beside inputs or choices other than those they
+  // were computed from.
+  ClearResultsOnEdit(InputNames(), [this] { return ClearResults(); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
+
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command6_Click(); });
   connect(actions[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(ends[0], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(ends[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+std::vector<float> FlexuralWindow::ChoicesInForce() const {
+  const MemberState& m = p_.m;
+  // Form4 designs a beam whatever element is chosen: the element is not its choice.
+  return {m.materials.concreteGrade, m.materials.steelGrade, tSection_ ? 0.0f : m.StructuralElement};
+}
+
+bool FlexuralWindow::ClearResults() {
+  choices_.Forget();
+  bool shown = ClearBoxes(ResultNames(tSection_));
+  for (const char* name : {"Label59", "Label60", "Label61", "Label63"})
+    shown = shown || !Lbl(name)->text().trimmed().isEmpty();
+  shown = shown || !Box("Text16")->text().trimmed().isEmpty();
+  ClearVerdict();
+  Lbl("Label52")->setText(U8(RatioCaption));
+  return shown;
 }
 
 std::string FlexuralWindow::ProjectName() const {
@@ -428,6 +477,7 @@ void FlexuralWindow::ClearVerdict() {
 
 void FlexuralWindow::Command1_Click() {
   ClearMessage();
+  choices_.Forget();
   const auto& names = InputNames();
   const auto& results = ResultNames(tSection_);
   auto values = ReadNumbers(names, results);
@@ -462,6 +512,8 @@ void FlexuralWindow::Command1_Click() {
     r = TSectionFlexuralCase(in, m.materials);
   }
   ShowOutcome(r);
+  if (r.ok) choices_.Remember(ChoicesInForce());
+  p_.MemberComputed(v);
 }
 
 void FlexuralWindow::ShowOutcome(const FlexuralResult& r) {

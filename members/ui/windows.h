@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <optional>
+#include <vector>
+
 class QWidget;
 
 namespace brasselt {
@@ -47,7 +50,17 @@ class Program : public shell::ProgramBase {
   Form9* OpenForm9();    // Command4 "抗裂及裂缝宽度验算" of every member window
   Form10* OpenForm10();  // from the crack check
   Form11* OpenForm11();  // from the shear design
+
+  // The member that the last compute of a member window handed on: its kind
+  // and flange layout, the boxes it read and the member values it left. The
+  // crack check and the shear design remember it with their results.
+  std::vector<float> handedMember;
+  // A member window has read its boxes and handed its member values on:
+  // results of the crack check or the shear design computed for another
+  // member are cleared.
+  void MemberComputed(const std::vector<float>& boxes);
 };
+
 
 class Form1 : public shell::Form {
   Q_OBJECT
@@ -88,6 +101,12 @@ class FlexuralWindow : public shell::Form {
   const std::vector<QString>& InputNames() const;
   static const std::vector<QString>& ResultNames(bool tSection);
 
+  // Blank the results, the verdict lines and the ratio caption; true where
+  // any of them was on show.
+  bool ClearResults();
+  // The program-wide choices this window shows, as its results use them.
+  std::vector<float> ChoicesInForce() const;
+
  private:
   void ClearVerdict();
   void ShowOutcome(const FlexuralResult& r);
@@ -95,6 +114,7 @@ class FlexuralWindow : public shell::Form {
 
   Program& p_;
   bool tSection_;
+  ChoiceWatch choices_;
 };
 
 class Form7 : public shell::Form {
