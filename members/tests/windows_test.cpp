@@ -316,6 +316,76 @@ TEST_F(BrasseltWindows, ImpossibleSectionsAndNonNumbersGetAMessage) {
   EXPECT_EQ(TextOf(f4, "Text13"), "");
 }
 
+// Results belong to the inputs and choices they were computed from: typing
+// into a box, or choosing another grade or element (here or in another
+// window), clears them with a message; the same choice clicked again keeps them.
+TEST_F(BrasseltWindows, AnEditOrAChangedChoiceClearsTheFlexuralResults) {
+  QWidget* f2 = Open("Check1", "Option1", "Form2");
+  Click(f2, "Check6");
+  Click(f2, "Check16");
+  Click(f2, "Check1");
+  Fill(f2, DoublyRect);
+  auto computed = [&] {
+    Click(f2, "Command1");
+    return TextOf(f2, "Text13") == "19.81" && !TextOf(f2, "Label60").isEmpty();
+  };
+  auto cleared = [&](QWidget* w) {
+    for (const QString& box : brasselt::FlexuralWindow::ResultNames(w->objectName() == "Form4"))
+      EXPECT_EQ(TextOf(w, box), "") << box.toStdString();
+    EXPECT_EQ(TextOf(w, "Label59") + TextOf(w, "Label60") + TextOf(w, "Text16") + TextOf(w, "Label63") +
+                  TextOf(w, "Label61"),
+              "");
+    EXPECT_EQ(TextOf(w, "Label52"), "计  算配筋率");
+  };
+  ASSERT_TRUE(computed());
+  Type(f2, "Text5", "150");
+  cleared(f2);
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  EXPECT_EQ(TextOf(f2, "Text5"), "150");  // the inputs stay as typed
+  SaveWindowPng(f2, "brasselt-Form2-edited");
+
+  Type(f2, "Text5", "160");
+  ASSERT_TRUE(computed());
+  Click(f2, "Check6");  // the grade in force: nothing changes
+  EXPECT_EQ(TextOf(f2, "Text13"), "19.81");
+  Click(f2, "Check2");  // slab instead of beam
+  cleared(f2);
+  EXPECT_EQ(TextOf(f2, "Message"), brasselt::ChoicesChangedMessage());
+  Click(f2, "Check1");
+  ASSERT_TRUE(computed());
+  // A grade chosen in the T window clears the rectangle's results.
+  QWidget* f4 = Open("Check4", "Option1", "Form4");
+  Click(f4, "Check17");
+  cleared(f2);
+  EXPECT_EQ(TextOf(f2, "Message"), brasselt::ChoicesChangedMessage());
+
+  // The ratio caption of a result below the minimum goes with it.
+  Fill(f2, {{"Text1", "100"}, {"Text2", "12"}, {"Text3", "0"}, {"Text4", "3"},
+            {"Text6", "3"}, {"Text5", "3"}, {"Text15", "1.2"}});
+  Click(f2, "Check2");
+  Click(f2, "Command1");
+  ASSERT_EQ(TextOf(f2, "Label52"), "最  小配筋率");
+  Type(f2, "Text2", "13");
+  cleared(f2);
+
+  // Form4: an edit clears; the element, which it does not use, does not.
+  Click(f4, "Check7");
+  Fill(f4, FlangeT);
+  Click(f4, "Command1");
+  ASSERT_FALSE(TextOf(f4, "Text13").isEmpty());
+  Click(f2, "Check3");  // column: Form4 designs a beam all the same
+  EXPECT_FALSE(TextOf(f4, "Text13").isEmpty());
+  EXPECT_EQ(TextOf(f4, "Message"), "");
+  Type(f4, "Text18", "290");
+  cleared(f4);
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  Click(f4, "Command1");
+  ASSERT_FALSE(TextOf(f4, "Text13").isEmpty());
+  Click(f4, "Check15");
+  cleared(f4);
+  EXPECT_EQ(TextOf(f4, "Message"), brasselt::ChoicesChangedMessage());
+}
+
 // The columns of a padded caption that hold ink in the rendered window: for
 // each given column range [first, first + 2), whether any pixel is dark.
 std::vector<bool> InkAt(const QImage& window, QWidget* form, const char* label,
