@@ -103,15 +103,6 @@ std::vector<ResultRow> ResultRows() {
   };
 }
 
-QLabel* Small(const QString& text, QWidget* parent) {
-  auto* l = FormBuilder::MakeLabel({QString(), text}, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom);
-  return l;
-}
-
 // A box that reads as part of a sentence.
 QLineEdit* InlineBox(const QString& name, QWidget* parent) {
   QLineEdit* e = FormBuilder::MakeBox(name, "", parent);
@@ -271,7 +262,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
       hl->setSpacing(0);
       for (const Run& run : row.symbol) {
         if (run.name == "s")
-          hl->addWidget(Small(run.text, cell), 0, Qt::AlignBottom);
+          hl->addWidget(FormBuilder::SmallLabel({QString(), run.text}, cell), 0, Qt::AlignBottom);
         else
           hl->addWidget(FormBuilder::MakeLabel(run, cell));
       }

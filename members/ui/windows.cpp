@@ -30,21 +30,6 @@ const char* const TSectionSuffix = "xg.dat";
 
 QString U8(const char* text) { return QString::fromUtf8(text); }
 
-QLabel* Small(const QString& text, QWidget* parent, const QString& name = QString()) {
-  auto* l = FormBuilder::MakeLabel({name, text}, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom);
-  return l;
-}
-
-// A wrapping label of fixed width, as tall as its text needs.
-void FitWrapped(QLabel* label, int width) {
-  label->setFixedWidth(width);
-  label->setMinimumHeight(label->heightForWidth(width));
-}
-
 constexpr int NoteWidth = 780;
 
 int HintWidth(bool tSection) { return tSection ? 940 : 860; }
@@ -120,7 +105,7 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
     row->setSpacing(0);
     row->addWidget(FormBuilder::MakeLabel({"Label5", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label6", ""}, this));
-    row->addWidget(Small("", this, "Label7"));
+    row->addWidget(FormBuilder::SmallLabel({"Label7", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label9", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label10", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label11", ""}, this));
@@ -147,15 +132,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
     connect(checks[i], &QCheckBox::clicked, this, [this, box = k.box] { MemberKindBox_Click(box); });
   }
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -175,7 +156,7 @@ void Form1::Form_Load() {
       {"Label14", "）计算"},
       {"Label15", "的值(程序中要求输入的各种内力值与《规范》相同) 。"},
   });
-  FitWrapped(Lbl("Label3"), NoteWidth);
+  FormBuilder::FitWrapped(Lbl("Label3"), NoteWidth);
 }
 
 void Form1::Text1_Change() {
@@ -384,7 +365,7 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
       hl->setSpacing(0);
       for (const Run& run : row.symbol) {
         if (run.name == "s")
-          hl->addWidget(Small(run.text, cell), 0, Qt::AlignBottom);
+          hl->addWidget(FormBuilder::SmallLabel({QString(), run.text}, cell), 0, Qt::AlignBottom);
         else
           hl->addWidget(FormBuilder::MakeLabel(run, cell));
       }
@@ -464,7 +445,7 @@ void FlexuralWindow::Form_Load() {
                      {"Label81", Hint1},
                      {"Label82", Hint2},
                      {"Label83", Hint3}});
-  for (const char* hint : {"Label80", "Label81", "Label82", "Label83"}) FitWrapped(Lbl(hint), HintWidth(tSection_));
+  for (const char* hint : {"Label80", "Label81", "Label82", "Label83"}) FormBuilder::FitWrapped(Lbl(hint), HintWidth(tSection_));
   const auto& names = InputNames();
   if (auto fields = LoadSavedInputs(p_.m, ProjectName(), tSection_ ? TSectionSuffix : RectSuffix, names.size()))
     FillBoxes(names, *fields);
@@ -663,13 +644,6 @@ void Form8::Form_Load() {
 
 // ---------------------------------------------------------------- start-up
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace brasselt
