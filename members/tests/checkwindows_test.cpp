@@ -6,6 +6,7 @@
 #include "windows.h"
 
 #include "checkwindows.h"
+#include "brasseltwindowtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -21,27 +22,12 @@ using brasselt::Form1;
 
 namespace {
 
-class CheckWindows : public InScratchDir {
+class CheckWindows : public BrasseltWindowTest {
  protected:
-  CheckWindows() { f1 = brasselt::CreateForm1(); }
-  ~CheckWindows() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QApplication::processEvents();
-  }
-  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
-
-  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
-    for (const auto& [box, text] : values) Type(w, box, text);
-  }
-
   // A computed rectangular flexural member (b 20, a 4, γd 1.2), its window.
   QWidget* ComputedForm2() {
     Type(f1, "Text1", "beam");
-    Click(f1, "Check1");
-    Click(f1, "Option1");
-    Click(f1, "Command2");
-    QWidget* f2 = TopLevel("Form2");
-    EXPECT_NE(f2, nullptr);
+    QWidget* f2 = Open("Check1", "Option1", "Form2");
     Click(f2, "Check6");
     Click(f2, "Check16");
     Click(f2, "Check1");
@@ -58,7 +44,6 @@ class CheckWindows : public InScratchDir {
     return f9;
   }
 
-  QWidget* f1 = nullptr;
 };
 
 // The rectangle of crack_test.cpp: b 25, h 50, c 3, a 4, five bars of 2 cm, M 60.
@@ -198,9 +183,7 @@ TEST_F(CheckWindows, UnchosenEnvironmentClassSaysSoAndClearsTheLines) {
   EXPECT_EQ(TextOf(f9, "Label17") + TextOf(f9, "Label104") + TextOf(f9, "Text29"), "");
   // The choices are program-wide: a new opening shows them as they stand.
   Click(f9, "Option3");
-  f9->close();
-  QApplication::processEvents();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f9);
   f9 = OpenForm9From(TopLevel("Form2"));
   ASSERT_NE(f9, nullptr);
   EXPECT_TRUE(Find<QRadioButton>(f9, "Option3")->isChecked());
@@ -413,8 +396,7 @@ TEST_F(CheckWindows, AShearWindowClosedOnItsPromptStartsAFreshFirstPass) {
   Fill(f10, ShearData("220"));
   Click(f10, "Command1");
   ASSERT_TRUE(program().bentUp.pending);
-  f10->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f10);
   Click(f9, "Command2");
   f10 = TopLevel("Form10");
   ASSERT_NE(f10, nullptr);
@@ -476,7 +458,7 @@ TEST_F(CheckWindows, ShearWindowNotesMinimumRatioSectionLimitAndStirrupRules) {
 
   QPointer<QWidget> main = f1;
   Click(f10, "Command2");  // end: every window closes
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_TRUE(main.isNull());
 }
 

@@ -4,6 +4,7 @@
 #include "windows.h"
 
 #include "checkwindows.h"
+#include "brasseltwindowtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -18,32 +19,7 @@ using brasselt::Form1;
 
 namespace {
 
-class EccentricWindows : public InScratchDir {
- protected:
-  EccentricWindows() { f1 = brasselt::CreateForm1(); }
-  ~EccentricWindows() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QApplication::processEvents();
-  }
-  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
-  QWidget* Open(const char* kindBox, const char* option, const char* form) {
-    Click(f1, kindBox);
-    Click(f1, option);
-    Click(f1, "Command2");
-    QWidget* w = TopLevel(form);
-    EXPECT_NE(w, nullptr) << form;
-    return w;
-  }
-  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
-    for (const auto& [box, text] : values) Type(w, box, text);
-  }
-  static void ClickAll(QWidget* w, std::initializer_list<const char*> boxes) {
-    for (const char* b : boxes) Click(w, b);
-  }
-  static bool Checked(QWidget* w, const char* box) { return Find<QAbstractButton>(w, box)->isChecked(); }
-
-  QWidget* f1 = nullptr;
-};
+class EccentricWindows : public BrasseltWindowTest {};
 
 // C25, Ⅱ, column, asymmetric, straight, both ends hinged; b 30, h0 46,
 // L 500, a = a' = 4, M 200, N 500, γd 1.2 (python: e0 40, η 1.082, e 64.29,
@@ -236,8 +212,7 @@ TEST_F(EccentricWindows, TSectionReopensItsRecordAndAnOlderRecordWithoutTheCompr
       {"Text1", "30"}, {"Text2", "80"}, {"Text3", "600"}, {"Text27", "60"}, {"Text28", "15"},
       {"Text4", "4"},  {"Text6", "530"}, {"Text7", "300"}, {"Text8", "1.2"}, {"Text5", "3"}};
   for (const auto& [box, text] : boxes) EXPECT_EQ(TextOf(f6, box), text) << box;
-  f6->close();
-  QApplication::processEvents();
+  CloseWindow(f6);
   Type(f1, "Text1", "old");
   f6 = Open("Check5", "Option2", "Form6");
   EXPECT_EQ(TextOf(f6, "Message"), "");

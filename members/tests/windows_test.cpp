@@ -3,6 +3,7 @@
 // choices, and the reference tables.
 #include "windows.h"
 
+#include "brasseltwindowtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -19,32 +20,7 @@ using brasselt::Form1;
 
 namespace {
 
-class BrasseltWindows : public InScratchDir {
- protected:
-  BrasseltWindows() { f1 = brasselt::CreateForm1(); }
-  ~BrasseltWindows() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QApplication::processEvents();
-  }
-  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
-
-  // Choose the member kind box, a project option, and open its window.
-  QWidget* Open(const char* kindBox, const char* option, const char* form) {
-    Click(f1, kindBox);
-    Click(f1, option);
-    Click(f1, "Command2");
-    QWidget* w = TopLevel(form);
-    EXPECT_NE(w, nullptr) << form;
-    return w;
-  }
-  // Type the boxes in order.
-  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
-    for (const auto& [box, text] : values) Type(w, box, text);
-  }
-  static bool Checked(QWidget* w, const char* box) { return Find<QCheckBox>(w, box)->isChecked(); }
-
-  QWidget* f1 = nullptr;
-};
+class BrasseltWindows : public BrasseltWindowTest {};
 
 // C20, grade Ⅱ, b 20, h0 40, a 4, a' 3.5, M 160, γd 1.2: beyond ξb·h0
 // (python closed form: x = 21.76, A's = 5.77, As = 19.81, ρ = 2.48).
@@ -125,7 +101,7 @@ TEST_F(BrasseltWindows, RectangularMemberSavesComputesAndShowsTheCompressionStee
   EXPECT_TRUE(FileExists("beam-Form2.pdf"));
   QPointer<QWidget> main = f1, rect = f2;
   Click(f2, "Command2");  // end: every window closes
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_TRUE(main.isNull());
   EXPECT_TRUE(rect.isNull());
 }
