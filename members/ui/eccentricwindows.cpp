@@ -73,16 +73,6 @@ std::vector<BoxSpec> InputBoxes(bool tSection) {
   };
 }
 
-// One row of the results table: heading words, the symbol made of runs
-// (a run named "s" is a subscript, other named runs are filled at load),
-// the unit and the box.
-struct ResultRow {
-  QString box;
-  std::vector<Run> heading;
-  std::vector<Run> symbol;
-  QString unit;
-};
-
 std::vector<ResultRow> ResultRows() {
   return {
       {"Text12", {{"", "轴向力作用偏心距"}, {"", "对截面重心"}}, {{"", "e"}, {"s", "0"}}, "(cm)"},
@@ -232,12 +222,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
   {
     QHBoxLayout* title = b.Row();
     title->addStretch(1);
-    QLabel* t = FormBuilder::MakeLabel({"Label44", ""}, this);
-    QFont f = t->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    t->setFont(f);
-    title->addWidget(t);
+    title->addWidget(TableHeading({"Label44", ""}, this));
     title->addSpacing(40);
     title->addWidget(FormBuilder::MakeLabel({QString(), U8("计算类型")}, this));
     title->addSpacing(6);
@@ -246,35 +231,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
     title->addWidget(kind);
     title->addStretch(1);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    const auto rows = ResultRows();
-    const int perGroup = (static_cast<int>(rows.size()) + 1) / 2;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-      const ResultRow& row = rows[i];
-      const int r = i % perGroup, c = (i / perGroup) * 5;
-      for (int k = 0; k < static_cast<int>(row.heading.size()); ++k)
-        grid->addWidget(FormBuilder::MakeLabel(row.heading[k], this), r, c + k);
-      auto* cell = new QWidget(this);
-      auto* hl = new QHBoxLayout(cell);
-      hl->setContentsMargins(0, 0, 0, 0);
-      hl->setSpacing(0);
-      for (const Run& run : row.symbol) {
-        if (run.name == "s")
-          hl->addWidget(FormBuilder::SmallLabel({QString(), run.text}, cell), 0, Qt::AlignBottom);
-        else
-          hl->addWidget(FormBuilder::MakeLabel(run, cell));
-      }
-      if (!row.unit.isEmpty()) hl->addWidget(FormBuilder::MakeLabel({QString(), " " + row.unit}, cell));
-      hl->addStretch(1);
-      grid->addWidget(cell, r, c + 2);
-      QLineEdit* e = FormBuilder::MakeBox(row.box, " ", this);
-      e->setReadOnly(true);
-      grid->addWidget(e, r, c + 3);
-    }
-    grid->setColumnMinimumWidth(4, 30);
-    b.layout()->addLayout(grid);
+    b.layout()->addLayout(ResultGrid(this, ResultRows(), 5));
   }
   b.Gap(4);
   // The verdict and note lines.

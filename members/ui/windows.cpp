@@ -245,15 +245,6 @@ std::vector<BoxSpec> InputBoxes(bool tSection) {
   };
 }
 
-// One row of the results table: heading words, the symbol made of runs
-// (named runs are filled at load), the unit and the box.
-struct ResultRow {
-  QString box;
-  std::vector<Run> heading;
-  std::vector<Run> symbol;  // a run whose name ends in "s" is a subscript
-  QString unit;
-};
-
 std::vector<ResultRow> ResultRows(bool tSection) {
   std::vector<ResultRow> rows = {
       {"Text7", {{"", "混凝土轴心抗压强度设计值"}}, {{"", "f"}, {"s", "c"}}, "(MPa)"},
@@ -339,46 +330,9 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
                             {"Command4", "抗裂及裂缝宽度验算"}});
   b.Gap(6);
 
-  // Results table.
-  {
-    QLabel* h = FormBuilder::MakeLabel({"Label51", "正截面受弯承载力计算成果表"}, this);
-    QFont f = h->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    h->setFont(f);
-    h->setAlignment(Qt::AlignCenter);
-    b.layout()->addWidget(h);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    const auto rows = ResultRows(tSection);
-    // Two groups side by side keep the table compact.
-    const int perGroup = (static_cast<int>(rows.size()) + 1) / 2;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-      const ResultRow& row = rows[i];
-      const int r = i % perGroup, c = (i / perGroup) * 6;
-      for (int k = 0; k < static_cast<int>(row.heading.size()); ++k)
-        grid->addWidget(FormBuilder::MakeLabel(row.heading[k], this), r, c + k);
-      auto* cell = new QWidget(this);
-      auto* hl = new QHBoxLayout(cell);
-      hl->setContentsMargins(0, 0, 0, 0);
-      hl->setSpacing(0);
-      for (const Run& run : row.symbol) {
-        if (run.name == "s")
-          hl->addWidget(FormBuilder::SmallLabel({QString(), run.text}, cell), 0, Qt::AlignBottom);
-        else
-          hl->addWidget(FormBuilder::MakeLabel(run, cell));
-      }
-      if (!row.unit.isEmpty()) hl->addWidget(FormBuilder::MakeLabel({"", " " + row.unit}, cell));
-      hl->addStretch(1);
-      grid->addWidget(cell, r, c + 2);
-      QLineEdit* e = FormBuilder::MakeBox(row.box, " ", this);
-      e->setReadOnly(true);
-      grid->addWidget(e, r, c + 3);
-      if (c == 0) grid->setColumnMinimumWidth(4, 30);
-    }
-    b.layout()->addLayout(grid);
-  }
+  // Results table; two groups side by side keep it compact.
+  b.layout()->addWidget(TableHeading({"Label51", "正截面受弯承载力计算成果表"}, this));
+  b.layout()->addLayout(ResultGrid(this, ResultRows(tSection), 6));
   b.Gap(4);
   b.Line({{"Label59", ""}});
   {
@@ -528,6 +482,50 @@ void FlexuralWindow::Command3_Click() { PrintThisWindow(ProjectName()); }
 void FlexuralWindow::Command2_Click() { p_.EndProgram(); }
 void FlexuralWindow::Command6_Click() { p_.OpenForm8(); }
 void FlexuralWindow::Command4_Click() { p_.OpenForm9(); }
+
+// ---------------------------------------------------------------- results tables
+
+QLabel* TableHeading(const Run& run, QWidget* parent) {
+  QLabel* h = FormBuilder::MakeLabel(run, parent);
+  QFont f = h->font();
+  f.setBold(true);
+  f.setPointSizeF(f.pointSizeF() * 1.2);
+  h->setFont(f);
+  h->setAlignment(Qt::AlignCenter);
+  return h;
+}
+
+QGridLayout* ResultGrid(QWidget* form, const std::vector<ResultRow>& rows, int groupColumns) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(3);
+  const int perGroup = (static_cast<int>(rows.size()) + 1) / 2;
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const ResultRow& row = rows[i];
+    const int r = i % perGroup, c = (i / perGroup) * groupColumns;
+    for (int k = 0; k < static_cast<int>(row.heading.size()); ++k)
+      grid->addWidget(FormBuilder::MakeLabel(row.heading[k], form), r, c + k);
+    auto* cell = new QWidget(form);
+    auto* hl = new QHBoxLayout(cell);
+    hl->setContentsMargins(0, 0, 0, 0);
+    hl->setSpacing(0);
+    for (const Run& run : row.symbol) {
+      if (run.name == "s")
+        hl->addWidget(FormBuilder::SmallLabel({QString(), run.text}, cell), 0, Qt::AlignBottom);
+      else
+        hl->addWidget(FormBuilder::MakeLabel(run, cell));
+    }
+    if (!row.unit.isEmpty()) hl->addWidget(FormBuilder::MakeLabel({QString(), " " + row.unit}, cell));
+    hl->addStretch(1);
+    grid->addWidget(cell, r, c + 2);
+    QLineEdit* e = FormBuilder::MakeBox(row.box, " ", form);
+    e->setReadOnly(true);
+    grid->addWidget(e, r, c + 3);
+  }
+  // A gap between the two groups.
+  grid->setColumnMinimumWidth(4, 30);
+  return grid;
+}
 
 // ---------------------------------------------------------------- Form7, Form8
 

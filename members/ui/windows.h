@@ -5,6 +5,7 @@
 #include "checkwindows.h"
 #include "flexure.h"
 #include "form.h"
+#include "formbuilder.h"
 #include "memberstate.h"
 #include "program.h"
 
@@ -14,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QGridLayout;
 class QWidget;
 
 namespace brasselt {
@@ -151,6 +153,22 @@ class ColumnLabel : public QLabel {
 // The monospaced font of the cover table, in which a Chinese character
 // takes two columns.
 QFont CoverTableFont();
+
+// One row of a member window's results table: heading words, the symbol
+// made of runs (a run named "s" is a subscript, other named runs are filled
+// at load), the unit and the box.
+struct ResultRow {
+  QString box;
+  std::vector<shell::Run> heading;
+  std::vector<shell::Run> symbol;
+  QString unit;
+};
+
+// A bold centred heading of a results table.
+QLabel* TableHeading(const shell::Run& run, QWidget* parent);
+// The results table of a member window in two groups side by side, each
+// `groupColumns` grid columns wide; the boxes are read-only.
+QGridLayout* ResultGrid(QWidget* form, const std::vector<ResultRow>& rows, int groupColumns);
 
 // Create the program and its main window.
 QWidget* CreateForm1();
