@@ -40,5 +40,23 @@ class BrasseltWindowTest : public testsupport::WindowTest<brasselt::CreateForm1>
     return testsupport::Find<QAbstractButton>(w, box)->isChecked();
   }
 
+  // Form2 of the project `project` (none typed where it is null), with
+  // C20, grade Ⅱ, a beam and the doubly reinforced rectangle typed in, not
+  // yet computed.
+  QWidget* FilledForm2(const char* project) {
+    if (project) testsupport::Type(f1, "Text1", project);
+    QWidget* f2 = Open("Check1", "Option1", "Form2");
+    if (!f2) return nullptr;
+    ClickAll(f2, {"Check6", "Check16", "Check1"});
+    Fill(f2, DoublyRect);
+    return f2;
+  }
+
+  // C20, grade Ⅱ, b 20, h0 40, a 4, a' 3.5, M 160, γd 1.2: beyond ξb·h0
+  // (python closed form: x = 21.76, A's = 5.77, As = 19.81, ρ = 2.48).
+  static inline const std::vector<std::pair<const char*, const char*>> DoublyRect = {
+      {"Text1", "20"}, {"Text2", "40"}, {"Text3", "0"},    {"Text4", "4"},
+      {"Text6", "3.5"}, {"Text5", "160"}, {"Text15", "1.2"}};
+
   QWidget* f1 = nullptr;
 };

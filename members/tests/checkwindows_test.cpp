@@ -26,13 +26,7 @@ class CheckWindows : public BrasseltWindowTest {
  protected:
   // A computed rectangular flexural member (b 20, a 4, γd 1.2), its window.
   QWidget* ComputedForm2() {
-    Type(f1, "Text1", "beam");
-    QWidget* f2 = Open("Check1", "Option1", "Form2");
-    Click(f2, "Check6");
-    Click(f2, "Check16");
-    Click(f2, "Check1");
-    Fill(f2, {{"Text1", "20"}, {"Text2", "40"}, {"Text3", "0"}, {"Text4", "4"},
-              {"Text6", "3.5"}, {"Text5", "160"}, {"Text15", "1.2"}});
+    QWidget* f2 = FilledForm2("beam");
     Click(f2, "Command1");
     return f2;
   }
@@ -45,6 +39,11 @@ class CheckWindows : public BrasseltWindowTest {
   }
 
 };
+
+// The I-section member of Form4: b 20, h 80, bf 50, hf 15, b'f 60, h'f 12, a 5.
+const std::vector<std::pair<const char*, const char*>> IMember = {
+    {"Text1", "20"}, {"Text2", "80"},   {"Text3", "50"}, {"Text4", "15"},  {"Text5", "60"},   {"Text6", "12"},
+    {"Text21", "4.02"}, {"Text15", "5"}, {"Text17", "4"}, {"Text18", "200"}, {"Text19", "1.2"}};
 
 // The rectangle of crack_test.cpp: b 25, h 50, c 3, a 4, five bars of 2 cm, M 60.
 const std::vector<std::pair<const char*, const char*>> RectCrack = {
@@ -203,9 +202,7 @@ TEST_F(CheckWindows, ATMemberHandsItsFlangesAndASecondOpeningKeepsTheBoxes) {
   ASSERT_NE(f4, nullptr);
   Click(f4, "Check7");
   Click(f4, "Check16");
-  Fill(f4, {{"Text1", "20"}, {"Text2", "80"}, {"Text3", "50"}, {"Text4", "15"}, {"Text5", "60"},
-            {"Text6", "12"}, {"Text21", "4.02"}, {"Text15", "5"}, {"Text17", "4"}, {"Text18", "200"},
-            {"Text19", "1.2"}});
+  Fill(f4, IMember);
   Click(f4, "Command1");
   ASSERT_EQ(OpenForm9From(f4), f9);
   EXPECT_EQ(TextOf(f9, "Text1"), "33");  // not refreshed by the second opening
@@ -526,9 +523,7 @@ TEST_F(CheckWindows, AnEditAChoiceOrAnotherMemberClearsTheCrackCheck) {
   QWidget* f4 = TopLevel("Form4");
   ASSERT_NE(f4, nullptr);
   Click(f4, "Check16");
-  Fill(f4, {{"Text1", "20"}, {"Text2", "80"}, {"Text3", "50"}, {"Text4", "15"}, {"Text5", "60"},
-            {"Text6", "12"}, {"Text21", "4.02"}, {"Text15", "5"}, {"Text17", "4"}, {"Text18", "200"},
-            {"Text19", "1.2"}});
+  Fill(f4, IMember);
   Click(f4, "Command1");
   cleared();
   EXPECT_EQ(TextOf(f9, "Message"), brasselt::MemberChangedMessage());

@@ -22,12 +22,6 @@ namespace {
 
 class BrasseltWindows : public BrasseltWindowTest {};
 
-// C20, grade Ⅱ, b 20, h0 40, a 4, a' 3.5, M 160, γd 1.2: beyond ξb·h0
-// (python closed form: x = 21.76, A's = 5.77, As = 19.81, ρ = 2.48).
-const std::vector<std::pair<const char*, const char*>> DoublyRect = {
-    {"Text1", "20"}, {"Text2", "40"}, {"Text3", "0"},    {"Text4", "4"},
-    {"Text6", "3.5"}, {"Text5", "160"}, {"Text15", "1.2"}};
-
 // C25, grade Ⅱ, T section b 25, h 70, bf 30, hf 12, b'f 80, h'f 10, A's 0,
 // a 5, a' 3.5, M 300: the flange carries the moment (python: rectangle 80
 // wide, As = 18.70 .. 18.75).
@@ -153,12 +147,7 @@ TEST_F(BrasseltWindows, AShortOrMissingFileLeavesTheStartingBoxesAndSaysWhich) {
 }
 
 TEST_F(BrasseltWindows, ANameTypedBeforeTheMemberKindNamesThatKindsFile) {
-  Type(f1, "Text1", "bridge");
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2("bridge");
   Click(f2, "Command1");
   EXPECT_TRUE(FileExists("bridgexgj.dat"));
   EXPECT_FALSE(FileExists("xgj.dat"));
@@ -248,12 +237,7 @@ TEST_F(BrasseltWindows, MaterialChoicesShowTheProgramWideValueInEveryWindow) {
 }
 
 TEST_F(BrasseltWindows, AComputeWithChoicesUnmadeSavesAndSaysWhich) {
-  Type(f1, "Text1", "c");
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2("c");
   Click(f2, "Command1");
   ASSERT_EQ(TextOf(f2, "Text13"), "19.81");
   // A fresh program: the choices are 0 again, the old results must go.
@@ -269,12 +253,7 @@ TEST_F(BrasseltWindows, AComputeWithChoicesUnmadeSavesAndSaysWhich) {
 }
 
 TEST_F(BrasseltWindows, ImpossibleSectionsAndNonNumbersGetAMessage) {
-  Type(f1, "Text1", "bad");
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2("bad");
   Type(f2, "Text1", "0");
   Click(f2, "Command1");
   EXPECT_TRUE(TextOf(f2, "Message").contains("截面宽度 b 应大于 0")) << TextOf(f2, "Message").toStdString();
@@ -296,11 +275,7 @@ TEST_F(BrasseltWindows, ImpossibleSectionsAndNonNumbersGetAMessage) {
 // into a box, or choosing another grade or element (here or in another
 // window), clears them with a message; the same choice clicked again keeps them.
 TEST_F(BrasseltWindows, AnEditOrAChangedChoiceClearsTheFlexuralResults) {
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2(nullptr);
   auto computed = [&] {
     Click(f2, "Command1");
     return TextOf(f2, "Text13") == "19.81" && !TextOf(f2, "Label60").isEmpty();
