@@ -105,6 +105,37 @@ TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
   SaveWindowPng(f4, "mirkelt-Form4-edited");
 }
 
+TEST_F(MirkeltWindows, AnotherBasinKindTakesAwayTheResultsOfTheOldOne) {
+  Click(form1_, "Option1");
+  QWidget* f4 = Open("Check1");
+  Fill(f4);
+  Click(f4, "Command2");
+  ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
+  ASSERT_NE(TextOf(f4, "Label65"), "");
+  // A click on the kind in force changes nothing.
+  Click(form1_, "Check1");
+  EXPECT_EQ(TextOf(f4, "Text13"), "3.68");
+  EXPECT_TRUE(TextOf(f4, "Message").contains("深挖式消力池"));
+
+  // The sill basin chosen on the main window: the deepened basin's results,
+  // its hint and its hk2 go, and the message says why.
+  Click(form1_, "Check2");
+  EXPECT_EQ(Results(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(HintRow(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(TextOf(f4, "Label65"), "");
+  EXPECT_FALSE(Find<QLineEdit>(f4, "Text21")->isVisible());
+  EXPECT_EQ(TextOf(f4, "Message"), "消力池类型已改变，原计算成果已清除，请重新点“显示计算成果”。");
+  SaveWindowPng(f4, "mirkelt-Form4-kind-changed");
+
+  // Computed again, the results are the sill basin's; back to the deepened
+  // basin clears them once more.
+  Click(f4, "Command2");
+  EXPECT_EQ(TextOf(f4, "Text17"), "0.6");
+  Click(form1_, "Check1");
+  EXPECT_EQ(TextOf(f4, "Text17"), "");
+  EXPECT_EQ(TextOf(f4, "Message"), "消力池类型已改变，原计算成果已清除，请重新点“显示计算成果”。");
+}
+
 TEST_F(MirkeltWindows, RecordIsWrittenInFieldOrderAndReadBackIntoTheSameBoxes) {
   Type(form1_, "Text1", "k");
   Click(form1_, "Option1");
