@@ -25,15 +25,6 @@ const char* const SemiPressureSuffix = "Vostrane4.dat";
 
 QString Text(float v) { return QString::fromStdString(shell::SingleToText(v)); }
 
-QLabel* Sub(const QString& text, QWidget* parent) {
-  auto* l = FormBuilder::MakeLabel({QString(), text}, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom);
-  return l;
-}
-
 // A symbol with its subscript and unit in one row, e.g. "h" "s" "(m)".
 QWidget* SymbolRow(QWidget* parent, std::initializer_list<QWidget*> parts) {
   auto* cell = new QWidget(parent);
@@ -200,7 +191,8 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
     l->setAlignment(Qt::AlignCenter);
     grid->addWidget(l, 0, c);
   }
-  grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "h  "}, this), Sub("s", this),
+  grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "h  "}, this),
+                                   FormBuilder::SmallLabel({{}, "s"}, this),
                                    FormBuilder::MakeLabel({{}, "(m)"}, this)}),
                   1, 1);
   QLabel* sigma = FormBuilder::MakeLabel({"Label24", ""}, this);
@@ -224,16 +216,12 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
   row->setSpacing(0);
   row->addStretch(1);
   for (const char* name : {"Label38", "Label41"}) row->addWidget(FormBuilder::MakeLabel({name, ""}, this));
-  QLabel* o = Sub("", this);
-  o->setObjectName("Label40");
-  row->addWidget(o, 0, Qt::AlignBottom);
+  row->addWidget(FormBuilder::SmallLabel({"Label40", ""}, this), 0, Qt::AlignBottom);
   row->addWidget(FormBuilder::MakeLabel({"Label42", ""}, this));
   row->addWidget(ResultBox(this, "Text10", "正常水深 h0", 3));
   row->addSpacing(30);
   for (const char* name : {"Label39", "Label44"}) row->addWidget(FormBuilder::MakeLabel({name, ""}, this));
-  QLabel* k = Sub("", this);
-  k->setObjectName("Label45");
-  row->addWidget(k, 0, Qt::AlignBottom);
+  row->addWidget(FormBuilder::SmallLabel({"Label45", ""}, this), 0, Qt::AlignBottom);
   row->addWidget(FormBuilder::MakeLabel({"Label43", ""}, this));
   row->addWidget(ResultBox(this, "Text11", "临界水深 hk", 3));
   row->addStretch(1);
@@ -242,6 +230,9 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
   auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
   b.Finish();
 
+  // Results, the culvert kind, the depth captions and the note are not left
+  // beside inputs that the user has changed since they were computed.
+  ClearResultsOnEdit(FreeSurfaceRecord, [this] { return ClearResults(); });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -256,12 +247,16 @@ void Form2::Form_Load() {
     FillBoxes(FreeSurfaceRecord, *fields);
 }
 
-void Form2::ClearResults() {
-  ClearBoxes(FreeSurfaceResultBoxes);
+bool Form2::ClearResults() {
+  bool labels = false;
+  for (const QString& l : SecondRowLabels) labels = labels || !Lbl(l)->text().trimmed().isEmpty();
+  for (const char* l : {"Label37", "Label24"}) labels = labels || !Lbl(l)->text().trimmed().isEmpty();
+  const bool boxes = ClearBoxes(FreeSurfaceResultBoxes);
   for (const QString& l : SecondRowLabels) Lbl(l)->clear();
   Lbl("Label44")->setText(" ");
   Lbl("Label37")->clear();
   Lbl("Label24")->clear();
+  return boxes || labels;
 }
 
 void Form2::Command2_Click() {
@@ -326,6 +321,7 @@ namespace {
 const std::vector<QString> PressureRecord = {"Text1", "Text2", "Text3",  "Text4",  "Text5",
                                              "Text6", "Text7", "Text8",  "Text9",  "Text10",
                                              "Text11", "Text12", "Text13"};
+const std::vector<QString> PressureResultBoxes = {"Text14", "Text15"};
 
 // A results line: caption, symbol labels, then the box.
 QLineEdit* ResultLine(FormBuilder& b, shell::Form* form, const QString& caption,
@@ -379,8 +375,7 @@ Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(p
   b.Gap(6);
   b.Line({{"Label36", ""}}, true);
   // The index after m ("2:" or "3:") in small type.
-  QLabel* index = Sub("", this);
-  index->setObjectName("Label54");
+  QLabel* index = FormBuilder::SmallLabel({"Label54", ""}, this);
   ResultLine(b, this, "流量系数", {FormBuilder::MakeLabel({"Label53", "m"}, this), index},
              "Text14", "流量系数 m", 3);
   ResultLine(b, this, "洞宽",
@@ -390,6 +385,13 @@ Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(p
   auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
   b.Finish();
 
+  // The results and their heading are not left beside inputs that the user
+  // has changed since they were computed.
+  ClearResultsOnEdit(PressureRecord, [this] {
+    const bool heading = !Lbl("Label36")->text().trimmed().isEmpty();
+    Lbl("Label36")->clear();
+    return ClearBoxes(PressureResultBoxes) || heading;
+  });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -410,7 +412,7 @@ void Form3::Form_Load() {
 
 void Form3::Command2_Click() {
   ClearMessage();
-  auto values = ReadNumbers(PressureRecord, {"Text14", "Text15"});
+  auto values = ReadNumbers(PressureRecord, PressureResultBoxes);
   if (!values) return;
   const std::vector<float>& v = *values;
   PressureInputs in;
@@ -437,7 +439,7 @@ void Form3::Command2_Click() {
 
   const PressureResults r = PressureFlowCase(in);
   if (!r.ok) {
-    ClearBoxes({"Text14", "Text15"});
+    ClearBoxes(PressureResultBoxes);
     AddMessage(QString::fromStdString(r.message));
     return;
   }
@@ -485,11 +487,12 @@ Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算")
                           {"走廊式翼墙：", "= 0.576；", "Label56", "= 0.715；"}};
   for (int r = 0; r < 3; ++r) {
     grid->addWidget(FormBuilder::MakeLabel({{}, rows[r].caption}, this), r, 1);
-    grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "m"}, this), Sub("1", this),
+    grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "m"}, this),
+                                     FormBuilder::SmallLabel({{}, "1"}, this),
                                      FormBuilder::MakeLabel({{}, rows[r].m1}, this)}),
                     r, 2);
     grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({rows[r].betaLabel, ""}, this),
-                                     Sub("1", this),
+                                     FormBuilder::SmallLabel({{}, "1"}, this),
                                      FormBuilder::MakeLabel({{}, rows[r].beta1}, this)}),
                     r, 3);
   }
@@ -507,6 +510,9 @@ Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算")
   auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
   b.Finish();
 
+  // The width is not left beside inputs that the user has changed since it
+  // was computed.
+  ClearResultsOnEdit(SemiPressureRecord, [this] { return ClearBoxes({"Text15"}); });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -558,13 +564,6 @@ void Form4::Command3_Click() { p_.EndProgram(); }
 
 // ================================================================ start-up
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace quimbrel
