@@ -45,6 +45,28 @@ QLineEdit* ResultBox(shell::Form* form, const QString& name, const QString& head
   return e;
 }
 
+// The table of a case window: its first four boxes Q, D, L and i (the
+// height's caption as each window writes it), then `more`.
+std::vector<BoxSpec> BarrelBoxes(const QString& heightCaption, std::vector<BoxSpec> more) {
+  std::vector<BoxSpec> boxes = {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
+                                BoxSpec("Text2", {heightCaption}).Sym("D").Unit("(m)").Design(""),
+                                BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
+                                BoxSpec("Text4", {"洞身比降"}).Sym("i").Design("")};
+  boxes.insert(boxes.end(), more.begin(), more.end());
+  return boxes;
+}
+
+// The foot of a case window: the print and end buttons and the message line;
+// these and the compute button call the window's handlers.
+template <class W>
+void FinishCaseWindow(FormBuilder& b, W* w, QPushButton* compute) {
+  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
+  b.Finish();
+  QObject::connect(compute, &QPushButton::clicked, w, [w] { w->Command2_Click(); });
+  QObject::connect(buttons[0], &QPushButton::clicked, w, [w] { w->Command1_Click(); });
+  QObject::connect(buttons[1], &QPushButton::clicked, w, [w] { w->Command3_Click(); });
+}
+
 }  // namespace
 
 // ================================================================ Form1
@@ -161,14 +183,10 @@ const std::vector<QString> SecondRowLabels = {"Label38", "Label39", "Label41", "
 Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p_(program) {
   FormBuilder b(this);
   TableSpec inputs{{"Label1", "无压流基本资料表"},
-                   {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
-                    BoxSpec("Text2", {"洞 高  "}).Sym("D").Unit("(m)").Design(""),
-                    BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
-                    BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text8", {" 洞 身  糙 率"}).Sym("n"),
-                    BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
-                    BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit(" (m)"),
-                    BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)")}};
+                   BarrelBoxes("洞 高  ", {BoxSpec("Text8", {" 洞 身  糙 率"}).Sym("n"),
+                                          BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
+                                          BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit(" (m)"),
+                                          BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)")})};
   b.Table(inputs);
   b.Gap(6);
   auto compute = b.Buttons({{"Command2", "显示计算成果"}});
@@ -227,15 +245,11 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
   row->addStretch(1);
   b.Line({{"Label46", ""}}, true);
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
-  b.Finish();
+  FinishCaseWindow(b, this, compute[0]);
 
   // Results, the culvert kind, the depth captions and the note are not left
   // beside inputs that the user has changed since they were computed.
   ClearResultsOnEdit(FreeSurfaceRecord, [this] { return ClearResults(); });
-  connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
 void Form2::Form_Load() {
@@ -343,21 +357,18 @@ QLineEdit* ResultLine(FormBuilder& b, shell::Form* form, const QString& caption,
 Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(program) {
   FormBuilder b(this);
   TableSpec inputs{{"Label1", "压力流基本资料表"},
-                   {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
-                    BoxSpec("Text2", {"洞 高"}).Sym("D").Unit("(m)").Design(""),
-                    BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
-                    BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text5", {"管 身糙 率"}).Sym("n"),
-                    BoxSpec("Text6", {"进口水", "深"}).Sym("H").Unit(" (m)"),
-                    BoxSpec("Text7", {"出口水", "深"}).Sym("h  ").Unit("(m)"),
-                    BoxSpec("Text8", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
-                    BoxSpec("Text9", {"拦污栅"}).SymLabel("Label76", "ξ", "1").Named("拦污栅局部损失系数 ξ1"),
-                    BoxSpec("Text10", {"门 槽"}).SymLabel("Label63", "ξ", "2").Named("门槽局部损失系数 ξ2"),
-                    BoxSpec("Text11", {"进 口"}).SymLabel("Label24", "ξ", "3").Named("进口局部损失系数 ξ3"),
-                    BoxSpec("Text12", {"进口渐变段损失系数"}).SymLabel("Label69", "ξ", "进")
-                        .Named("进口渐变段损失系数 ξ进"),
-                    BoxSpec("Text13", {"出口渐变段损失系数"}).SymLabel("Label82", "ξ", "出")
-                        .Named("出口渐变段损失系数 ξ出")}};
+                   BarrelBoxes("洞 高",
+                               {BoxSpec("Text5", {"管 身糙 率"}).Sym("n"),
+                                BoxSpec("Text6", {"进口水", "深"}).Sym("H").Unit(" (m)"),
+                                BoxSpec("Text7", {"出口水", "深"}).Sym("h  ").Unit("(m)"),
+                                BoxSpec("Text8", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
+                                BoxSpec("Text9", {"拦污栅"}).SymLabel("Label76", "ξ", "1").Named("拦污栅局部损失系数 ξ1"),
+                                BoxSpec("Text10", {"门 槽"}).SymLabel("Label63", "ξ", "2").Named("门槽局部损失系数 ξ2"),
+                                BoxSpec("Text11", {"进 口"}).SymLabel("Label24", "ξ", "3").Named("进口局部损失系数 ξ3"),
+                                BoxSpec("Text12", {"进口渐变段损失系数"}).SymLabel("Label69", "ξ", "进")
+                                    .Named("进口渐变段损失系数 ξ进"),
+                                BoxSpec("Text13", {"出口渐变段损失系数"}).SymLabel("Label82", "ξ", "出")
+                                    .Named("出口渐变段损失系数 ξ出")})};
   inputs.groups = {{8, 3, "局 部 损 失 系 数", "Label70"}};
   b.Table(inputs);
   b.Gap(6);
@@ -382,8 +393,7 @@ Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(p
              {FormBuilder::MakeLabel({{}, "B"}, this), FormBuilder::MakeLabel({{}, "(m)："}, this)},
              "Text15", "洞宽 B", 2);
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
-  b.Finish();
+  FinishCaseWindow(b, this, compute[0]);
 
   // The results and their heading are not left beside inputs that the user
   // has changed since they were computed.
@@ -392,9 +402,6 @@ Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(p
     Lbl("Label36")->clear();
     return ClearBoxes(PressureResultBoxes) || heading;
   });
-  connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
 void Form3::Form_Load() {
@@ -461,15 +468,12 @@ const std::vector<QString> SemiPressureRecord = {"Text1", "Text2", "Text3", "Tex
 Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算"), p_(program) {
   FormBuilder b(this);
   TableSpec inputs{{"Label1", "半压力流基本资料表"},
-                   {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
-                    BoxSpec("Text2", {"洞 高"}).Sym("D").Unit("(m)").Design(""),
-                    BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
-                    BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
-                    BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit("(m)"),
-                    BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
-                    BoxSpec("Text8", {"流量系数"}).Sym("m", "1"),
-                    BoxSpec("Text9", {"修正系数"}).SymLabel("Label23", "β", "1").Named("修正系数 β1")}};
+                   BarrelBoxes("洞 高",
+                               {BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
+                                BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit("(m)"),
+                                BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
+                                BoxSpec("Text8", {"流量系数"}).Sym("m", "1"),
+                                BoxSpec("Text9", {"修正系数"}).SymLabel("Label23", "β", "1").Named("修正系数 β1")})};
   b.Table(inputs);
   b.Gap(6);
   b.Line({{{}, "[提示]  流量系数及修正系数可按《灌溉与排水工程设计规范》 GB 50288-99 资料采用："}});
@@ -507,15 +511,11 @@ Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算")
              {FormBuilder::MakeLabel({{}, "B"}, this), FormBuilder::MakeLabel({{}, "(m)："}, this)},
              "Text15", "洞宽 B", 2);
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
-  b.Finish();
+  FinishCaseWindow(b, this, compute[0]);
 
   // The width is not left beside inputs that the user has changed since it
   // was computed.
   ClearResultsOnEdit(SemiPressureRecord, [this] { return ClearBoxes({"Text15"}); });
-  connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
 void Form4::Form_Load() {

@@ -23,6 +23,19 @@ class QuimbrelWindows : public WindowTest<quimbrel::CreateForm1> {
   static void Fill(QWidget* w, const QStringList& boxes, const QStringList& values) {
     TypeAll(w, boxes, values);
   }
+
+  // A new project: the window `form` reached with the depths H, h, D, its
+  // boxes filled and computed once; nullptr where it did not open.
+  QWidget* Computed(const char* form, const QStringList& depths, const QStringList& boxes,
+                    const QStringList& values) {
+    Click(form1_, "Option1");
+    Choose(depths[0], depths[1], depths[2]);
+    QWidget* w = TopLevel(form);
+    if (!w) return nullptr;
+    Fill(w, boxes, values);
+    Click(w, "Command2");
+    return w;
+  }
 };
 
 const QStringList kForm2Boxes = {"Text1", "Text2", "Text3", "Text4",
@@ -121,12 +134,9 @@ TEST_F(QuimbrelWindows, FreeSurfaceLongCulvertShowsTheSecondRow) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceEditTakesAwayTheResultsOfTheOldData) {
-  Click(form1_, "Option1");
-  Choose("1.8", "0.8", "2");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Computed("Form2", {"1.8", "0.8", "2"}, kForm2Boxes,
+                         {"5", "2", "10", "0.01", "0.014", "1.8", "0.8", "0.5"});
   ASSERT_NE(f2, nullptr);
-  Fill(f2, kForm2Boxes, {"5", "2", "10", "0.01", "0.014", "1.8", "0.8", "0.5"});
-  Click(f2, "Command2");
   ASSERT_EQ(TextOf(f2, "Text15"), "1.351");
   ASSERT_EQ(TextOf(f2, "Label39"), "临界水深");
   // The outlet depth the critical-depth note was about: the results, the
@@ -260,14 +270,9 @@ TEST_F(QuimbrelWindows, PressureWindowIndexResultsAndFile) {
 }
 
 TEST_F(QuimbrelWindows, PressureEditTakesAwayTheResultsOfTheOldData) {
-  Type(form1_, "Text1", "p");
-  Click(form1_, "Option1");
-  Choose("2.6", "1.2", "1.5");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = Computed("Form3", {"2.6", "1.2", "1.5"}, Numbered("Text", 1, 13),
+                         {"8", "1.5", "40", "0.002", "0.014", "2.6", "1.2", "0.5", "0.3", "0.1", "0.2", "0.1", "0.2"});
   ASSERT_NE(f3, nullptr);
-  Fill(f3, Numbered("Text", 1, 13),
-       {"8", "1.5", "40", "0.002", "0.014", "2.6", "1.2", "0.5", "0.3", "0.1", "0.2", "0.1", "0.2"});
-  Click(f3, "Command2");
   ASSERT_EQ(TextOf(f3, "Text15"), "1.58");
   // A loss coefficient changed: m, B and the results heading go.
   Type(f3, "Text12", "0.2");
@@ -330,12 +335,9 @@ TEST_F(QuimbrelWindows, SemiPressureWindow) {
 }
 
 TEST_F(QuimbrelWindows, SemiPressureEditTakesAwayTheWidthOfTheOldData) {
-  Click(form1_, "Option1");
-  Choose("2", "1", "1.5");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = Computed("Form4", {"2", "1", "1.5"}, Numbered("Text", 1, 9),
+                         {"4", "1.5", "30", "0.003", "2", "1", "0.4", "0.625", "0.735"});
   ASSERT_NE(f4, nullptr);
-  Fill(f4, Numbered("Text", 1, 9), {"4", "1.5", "30", "0.003", "2", "1", "0.4", "0.625", "0.735"});
-  Click(f4, "Command2");
   ASSERT_EQ(TextOf(f4, "Text15"), "0.97");
   Type(f4, "Text8", "0.67");
   EXPECT_EQ(TextOf(f4, "Text15"), "");
