@@ -28,6 +28,16 @@ class MirkeltWindows : public WindowTest<mirkelt::CreateForm1> {
     TypeAll(w, InputBoxes.mid(0, values.size()), values);
   }
 
+  // A new project's stilling-basin window with the deepened basin chosen,
+  // filled with the short culvert and computed once.
+  QWidget* ComputedDeepened() {
+    Click(form1_, "Option1");
+    QWidget* w = Open("Check1");
+    Fill(w);
+    Click(w, "Command2");
+    return w;
+  }
+
   QStringList Results(QWidget* w) { return TextsOf(w, ResultBoxes); }
 
   QStringList HintRow(QWidget* w) {
@@ -90,10 +100,7 @@ TEST_F(MirkeltWindows, ComputesEachKindInTheOpenWindow) {
 }
 
 TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
   ASSERT_NE(TextOf(f4, "Label65"), "");
   Type(f4, "Text12", "0.8");  // the tailwater the hint was about
@@ -106,10 +113,7 @@ TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
 }
 
 TEST_F(MirkeltWindows, AnotherBasinKindTakesAwayTheResultsOfTheOldOne) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
   ASSERT_NE(TextOf(f4, "Label65"), "");
   // A click on the kind in force changes nothing.
@@ -171,10 +175,7 @@ TEST_F(MirkeltWindows, LocalLossIsZeroUnlessTheOutletIsSubmerged) {
 }
 
 TEST_F(MirkeltWindows, SubmergedPressureFlowWithoutLossesSavesAndBlanksTheOldResults) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
   Fill(f4, {"10", "3.5", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "3.01", "0"});
   Click(f4, "Command2");
@@ -229,10 +230,7 @@ TEST_F(MirkeltWindows, MissingOrShortFileLeavesTheStartingTexts) {
 }
 
 TEST_F(MirkeltWindows, ImpossibleDataAndNonConvergenceShowAMessageAndNoNumbers) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text16"), "0.57");
   Type(f4, "Text11", "0");  // B2
   Click(f4, "Command2");
@@ -268,10 +266,7 @@ TEST_F(MirkeltWindows, CombinedBasinTreatedAsDeepenedSaysSo) {
 }
 
 TEST_F(MirkeltWindows, UnnamedAndRenamedProjects) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   EXPECT_TRUE(FileExists("hx.dat"));
   Type(form1_, "Text1", "b2");
   Click(f4, "Command2");
@@ -293,10 +288,7 @@ TEST_F(MirkeltWindows, PrintAndEnd) {
 TEST_F(MirkeltWindows, ProjectNameThatCannotNameAFileSaysSoAndKeepsTheOldFile) {
   WriteFile("hx.dat", "1,2,3,4,5,6,7,8,9,10,11,12,13\r\n");
   Type(form1_, "Text1", "a/b");
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   EXPECT_FALSE(TextOf(f4, "Message").isEmpty());
   EXPECT_TRUE(TextOf(f4, "Message").contains("项目名")) << TextOf(f4, "Message").toStdString();
   EXPECT_EQ(ReadFile("hx.dat"), "1,2,3,4,5,6,7,8,9,10,11,12,13\r\n");

@@ -24,13 +24,19 @@ class QuimbrelWindows : public WindowTest<quimbrel::CreateForm1> {
     TypeAll(w, boxes, values);
   }
 
+  // A new project: the window `form` that the depths H, h, D open, or
+  // nullptr.
+  QWidget* Reach(const char* form, const QStringList& depths) {
+    Click(form1_, "Option1");
+    Choose(depths[0], depths[1], depths[2]);
+    return TopLevel(form);
+  }
+
   // A new project: the window `form` reached with the depths H, h, D, its
   // boxes filled and computed once; nullptr where it did not open.
   QWidget* Computed(const char* form, const QStringList& depths, const QStringList& boxes,
                     const QStringList& values) {
-    Click(form1_, "Option1");
-    Choose(depths[0], depths[1], depths[2]);
-    QWidget* w = TopLevel(form);
+    QWidget* w = Reach(form, depths);
     if (!w) return nullptr;
     Fill(w, boxes, values);
     Click(w, "Command2");
@@ -86,9 +92,7 @@ TEST_F(QuimbrelWindows, NoWindowForBadDepths) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceShortCulvertOnTheFloorThenAbove) {
-  Click(form1_, "Option1");
-  Choose("1.8", "0.8", "2");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"1.8", "0.8", "2"});
   ASSERT_NE(f2, nullptr);
   // Pre-filled from the main window; the other boxes as designed.
   EXPECT_EQ(TextOf(f2, "Text2"), "2");
@@ -119,9 +123,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceShortCulvertOnTheFloorThenAbove) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceLongCulvertShowsTheSecondRow) {
-  Click(form1_, "Option1");
-  Choose("2", "0.3", "3");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"2", "0.3", "3"});
   ASSERT_NE(f2, nullptr);
   Fill(f2, kForm2Boxes, {"6", "3", "200", "0.002", "0.014", "2", "0.3", "0.3"});
   Click(f2, "Command2");
@@ -161,9 +163,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceEditTakesAwayTheResultsOfTheOldData) {
 
 TEST_F(QuimbrelWindows, FreeSurfaceFileRoundTripInScreenOrder) {
   Type(form1_, "Text1", "abc");
-  Click(form1_, "Option1");
-  Choose("1.2", "1", "3");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"1.2", "1", "3"});
   ASSERT_NE(f2, nullptr);
   // A typed slope of 0 is saved as 0 (and computed as 0.00001).
   Fill(f2, kForm2Boxes, {"3", "2", "30", "0", "0.014", "1.2", "1", "0.2"});
@@ -186,9 +186,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceFileRoundTripInScreenOrder) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceMessagesKeepTheFile) {
-  Click(form1_, "Option1");
-  Choose("2", "0.3", "3");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"2", "0.3", "3"});
   ASSERT_NE(f2, nullptr);
   Fill(f2, kForm2Boxes, {"6", "3", "200", "0.002", "0.014", "2", "0.3", "0.3"});
   Click(f2, "Command2");
@@ -222,9 +220,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceMessagesKeepTheFile) {
 
 TEST_F(QuimbrelWindows, PressureWindowIndexResultsAndFile) {
   Type(form1_, "Text1", "p");
-  Click(form1_, "Option1");
-  Choose("2.6", "1.2", "1.5");  // H > 1.5D, free outlet
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = Reach("Form3", {"2.6", "1.2", "1.5"});  // H > 1.5D, free outlet
   ASSERT_NE(f3, nullptr);
   EXPECT_EQ(TextOf(f3, "Label54"), "2:");
   EXPECT_EQ(TextOf(f3, "Text2"), "1.5");
@@ -304,9 +300,7 @@ TEST_F(QuimbrelWindows, PressureWindowLoadsItsFile) {
 
 TEST_F(QuimbrelWindows, SemiPressureWindow) {
   Type(form1_, "Text1", "s");
-  Click(form1_, "Option1");
-  Choose("2", "1", "1.5");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = Reach("Form4", {"2", "1", "1.5"});
   ASSERT_NE(f4, nullptr);
   for (const char* l : {"Label23", "Label44", "Label49", "Label56"}) EXPECT_EQ(TextOf(f4, l), "β");
   SaveWindowPng(f4, "quimbrel-Form4-new");
@@ -357,9 +351,7 @@ TEST_F(QuimbrelWindows, MissingFileForAnExistingProject) {
 
 TEST_F(QuimbrelWindows, PrintAndEnd) {
   Type(form1_, "Text1", "pr");
-  Click(form1_, "Option1");
-  Choose("2", "1", "1.5");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = Reach("Form4", {"2", "1", "1.5"});
   ASSERT_NE(f4, nullptr);
   Click(f4, "Command1");
   EXPECT_NE(TextOf(f4, "Message"), "");  // where the page went
