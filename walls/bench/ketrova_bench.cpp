@@ -1,17 +1,14 @@
 // Timing of Ketrova's case computations and of one whole compute click of
-// the gravity-wall data window (read the boxes, save the data file, compute,
-// write the results file, refill the open results window).
+// each data window (read the boxes, save the data file, compute, write the
+// results file, refill the open results window).
 #include "gravityfiles.h"
 #include "gravitywall.h"
 #include "semigravityfiles.h"
 #include "sluicewall.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -139,82 +136,42 @@ void BM_SluiceCrackCheck(benchmark::State& state) {
 }
 BENCHMARK(BM_SluiceCrackCheck);
 
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == name && w->isVisible()) return w;
-  return nullptr;
-}
-
+// One whole compute click of each data window. The first click, before the
+// timing, opens the results window; the timed clicks refill it.
 void BM_ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = ketrova::CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Command1")->click();
-  QWidget* form2 = TopLevel("Form2");
-  const QStringList values = {"4",  "0.6", "2", "0.8", "1.2", "5",  "1",  "3.5", "0.5", "30", "5",
-                              "0.45", "0", "2", "1",  "10",  "18", "15", "10",  "24",  "22", "0"};
-  for (int i = 0; i < values.size(); ++i)
-    form2->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
-  form2->findChild<QAbstractButton*>("Option1")->click();
-  auto* compute = form2->findChild<QAbstractButton*>("Command2");
-  compute->click();  // opens the results window; later clicks refill it
-  for (auto _ : state) compute->click();
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(
+      state, ketrova::CreateForm1,
+      {.form1Clicks = {"Option1", "Command1"},
+       .window = "Form2",
+       .boxes = benchsupport::NumberedBoxes({"4", "0.6", "2", "0.8", "1.2", "5", "1", "3.5", "0.5", "30", "5",
+                                             "0.45", "0", "2", "1", "10", "18", "15", "10", "24", "22", "0"}),
+       .windowClicks = {"Option1", "Command2"}});
 }
 BENCHMARK(BM_ComputeClick)->Name("Form2 compute click")->Unit(benchmark::kMicrosecond);
 
-// One compute click of a data window: Form4 (results window refilled) or
-// Form6 (forces, steel, three files).
-void ComputeClick(benchmark::State& state, const char* open, const char* form, const QStringList& values,
-                  const QStringList& names) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = ketrova::CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>(open)->click();
-  QWidget* w = TopLevel(form);
-  for (int i = 0; i < values.size(); ++i) w->findChild<QLineEdit*>(names[i])->setText(values[i]);
-  auto* compute = w->findChild<QAbstractButton*>(QString(form) == "Form6" ? "Command1" : "Command2");
-  compute->click();
-  for (auto _ : state) compute->click();
-  for (QWidget* t : QApplication::topLevelWidgets()) t->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
-}
-
-QStringList Texts(int first, int last) {
-  QStringList n;
-  for (int i = first; i <= last; ++i) n << QString("Text%1").arg(i);
-  return n;
-}
-
 void BM_Form4Click(benchmark::State& state) {
-  ComputeClick(state, "Command2", "Form4",
-               {"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", "1.3", "6", "30", "5", "0.4", "10", "3",
-                "0.7", "0", "18", "1100", "10", "2", "2", "1.5", "0.5", "0.9"},
-               Texts(1, 24));
+  benchsupport::TimeComputeClick(
+      state, ketrova::CreateForm1,
+      {.form1Clicks = {"Option1", "Command2"},
+       .window = "Form4",
+       .boxes = benchsupport::NumberedBoxes({"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", "1.3", "6", "30",
+                                             "5", "0.4", "10", "3", "0.7", "0", "18", "1100", "10", "2", "2",
+                                             "1.5", "0.5", "0.9"}),
+       .windowClicks = {"Command2"}});
 }
 BENCHMARK(BM_Form4Click)->Name("Form4 compute click")->Unit(benchmark::kMicrosecond);
 
+// Forces and steel, three files.
 void BM_Form6Click(benchmark::State& state) {
-  ComputeClick(state, "Command3", "Form6",
-               {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"},
-               Texts(1, 14));
+  benchsupport::TimeComputeClick(
+      state, ketrova::CreateForm1,
+      {.form1Clicks = {"Option1", "Command3"},
+       .window = "Form6",
+       .boxes = benchsupport::NumberedBoxes(
+           {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"}),
+       .windowClicks = {"Command1"},
+       .compute = "Command1"});
 }
 BENCHMARK(BM_Form6Click)->Name("Form6 compute click")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -133,6 +133,9 @@ Form2::Form2(Program& program) : Form("Form2", QString()), p_(program) {
   // stands, wherever it was made.
   p_.BindChoice(option1[0], &p_.m.WaterStopMode, NoWaterStop);
   p_.BindChoice(option2[0], &p_.m.WaterStopMode, WaterStop);
+  // The results window shows the last computation of the project's file and
+  // keeps it; this window's own note of that computation goes with an edit.
+  ClearResultsOnEdit(InputNames, [this] { return ClearComputedNote(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -147,12 +150,20 @@ void Form2::Form_Load() {
     Box(InputNames[i])->setText(QString::fromStdString(texts[i]));
 }
 
+bool Form2::ClearComputedNote() {
+  if (!noteShown_) return false;
+  noteShown_ = false;
+  ClearMessage();
+  return true;
+}
+
 void Form2::NoResults(const QString& why) {
   if (p_.form3) p_.form3->ShowNoResults(why);
 }
 
 void Form2::Command2_Click() {
   ClearMessage();
+  noteShown_ = false;
   auto values = ReadNumbers(InputNames, {});
   if (!values) {
     NoResults(QStringLiteral("基本资料中有不是数字的栏，未进行计算。"));
@@ -179,6 +190,7 @@ void Form2::Command2_Click() {
   }
   const QString warning = QString::fromStdString(r.warning);
   AddMessage(warning);
+  noteShown_ = !warning.isEmpty();
 
   // An open results window is refilled from the new file, so that it never
   // shows results of other data; a closed one reads it as it loads.
@@ -261,6 +273,7 @@ Form3::Form3(Program& program) : Form("Form3", "Form3"), p_(program) {
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[3], &QPushButton::clicked, this, [this] { Command4_Click(); });
+  connect(&p_, &shell::ProgramBase::choicesChanged, this, [this] { WaterStopModeChanged(); });
 }
 
 void Form3::Form_Load() {
@@ -270,6 +283,7 @@ void Form3::Form_Load() {
 
 void Form3::ShowResultsFile() {
   ClearMessage();
+  resultsMode_.reset();
   ClearBoxes(ResultNames());
   auto name = DataFileName(p_.m.ProjectName, kGravityResultsSuffix);
   if (!name) return;
@@ -281,11 +295,21 @@ void Form3::ShowResultsFile() {
   const auto texts = GravityResultsBoxTexts(file.fields);
   const auto names = ResultNames();
   for (std::size_t i = 0; i < names.size(); ++i) Box(names[i])->setText(QString::fromStdString(texts[i]));
+  // The file was written by the computation just made, with the mode in force.
+  resultsMode_ = p_.m.WaterStopMode;
 }
 
 void Form3::ShowNoResults(const QString& why) {
+  resultsMode_.reset();
   ClearBoxes(ResultNames());
   SetMessage(QStringLiteral("没有与当前基本资料相符的计算成果：") + why);
+}
+
+void Form3::WaterStopModeChanged() {
+  if (!resultsMode_ || *resultsMode_ == p_.m.WaterStopMode) return;
+  resultsMode_.reset();
+  ClearBoxes(ResultNames());
+  SetMessage(WaterStopChangedMessage);
 }
 
 void Form3::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }

@@ -51,6 +51,10 @@ inline constexpr const char* WaterStopHint = "[提 示] 选择前趾与铺盖间
 inline constexpr const char* NoWaterStopCaption = "墙前趾与铺盖间无止水(墙底扬压力由地下水及墙前水深确定)";
 inline constexpr const char* WaterStopCaption =
     "墙前趾与铺盖间设有止水(墙底扬压力仅由墙后地下水位确定，产生相当于地下水水头的均布扬压力)";
+// What a results window says when the water-stop choice changes after the
+// computation whose results it showed.
+inline constexpr const char* WaterStopChangedMessage =
+    "止水选择已改变，原计算成果已清除，请在基本资料窗口重新点“显示计算成果”。";
 
 
 // Results tables: a column heading (lines of caption, then a line of

@@ -119,6 +119,9 @@ Form4::Form4(Program& program) : Form("Form4", QString()), p_(program) {
   // The one water-stop choice of the program, shown wherever it is in force.
   p_.BindChoice(option1[0], &p_.m.WaterStopMode, NoWaterStop);
   p_.BindChoice(option2[0], &p_.m.WaterStopMode, WaterStop);
+  // The results window shows the last computation of the project's file and
+  // keeps it; this window's own note of that computation goes with an edit.
+  ClearResultsOnEdit(InputNames, [this] { return ClearComputedNote(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -133,12 +136,20 @@ void Form4::Form_Load() {
     Box(QString("Text%1").arg(i + 1))->setText(QString::fromStdString(texts[i]));
 }
 
+bool Form4::ClearComputedNote() {
+  if (!noteShown_) return false;
+  noteShown_ = false;
+  ClearMessage();
+  return true;
+}
+
 void Form4::NoResults(const QString& why) {
   if (p_.form5) p_.form5->ShowNoResults(why);
 }
 
 void Form4::Command2_Click() {
   ClearMessage();
+  noteShown_ = false;
   auto values = ReadNumbers(InputNames, {});
   if (!values) {
     NoResults(QStringLiteral("基本资料中有不是数字的栏，未进行计算。"));
@@ -165,6 +176,7 @@ void Form4::Command2_Click() {
   }
   const QString warning = QString::fromStdString(r.warning);
   AddMessage(warning);
+  noteShown_ = !warning.isEmpty();
 
   // An open results window is refilled from the new file.
   if (p_.form5) p_.form5->ShowResultsFile();
@@ -275,6 +287,7 @@ Form5::Form5(Program& program) : Form("Form5", "Form5"), p_(program) {
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[3], &QPushButton::clicked, this, [this] { Command4_Click(); });
+  connect(&p_, &shell::ProgramBase::choicesChanged, this, [this] { WaterStopModeChanged(); });
 }
 
 void Form5::Form_Load() {
@@ -284,6 +297,7 @@ void Form5::Form_Load() {
 
 void Form5::ShowResultsFile() {
   ClearMessage();
+  resultsMode_.reset();
   ClearBoxes(ResultNames());
   auto name = DataFileName(p_.m.ProjectName, kSemiGravityResultsSuffix);
   if (!name) return;
@@ -295,11 +309,20 @@ void Form5::ShowResultsFile() {
   const auto texts = SemiGravityResultsBoxTexts(file.fields);
   for (std::size_t i = 0; i < texts.size(); ++i)
     Box(QString("Text%1").arg(i + 1))->setText(QString::fromStdString(texts[i]));
+  resultsMode_ = p_.m.WaterStopMode;
 }
 
 void Form5::ShowNoResults(const QString& why) {
+  resultsMode_.reset();
   ClearBoxes(ResultNames());
   SetMessage(QStringLiteral("没有与当前基本资料相符的计算成果：") + why);
+}
+
+void Form5::WaterStopModeChanged() {
+  if (!resultsMode_ || *resultsMode_ == p_.m.WaterStopMode) return;
+  resultsMode_.reset();
+  ClearBoxes(ResultNames());
+  SetMessage(WaterStopChangedMessage);
 }
 
 void Form5::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }

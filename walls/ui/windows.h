@@ -9,6 +9,7 @@
 
 #include <QPointer>
 
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -84,8 +85,12 @@ class Form2 : public shell::Form {
   // After a computation that gave no results: an open results window shows
   // none either.
   void NoResults(const QString& why);
+  // Blank the note of the last computation (its geometry warning) once the
+  // data are edited; true where one was on show.
+  bool ClearComputedNote();
 
   Program& p_;
+  bool noteShown_ = false;  // the message line holds the last computation's warning
 };
 
 // The gravity-wall results window.
@@ -106,7 +111,13 @@ class Form3 : public shell::Form {
   void Command4_Click();  // end the program
 
  private:
+  // The results on show were computed with the water-stop mode then in
+  // force; once the mode changes they are cleared, so that no window shows
+  // them beside the other mode.
+  void WaterStopModeChanged();
+
   Program& p_;
+  std::optional<float> resultsMode_;  // the mode of the results on show; none when blank
 };
 
 // The semi-gravity-wall data window.
@@ -122,8 +133,10 @@ class Form4 : public shell::Form {
 
  private:
   void NoResults(const QString& why);
+  bool ClearComputedNote();
 
   Program& p_;
+  bool noteShown_ = false;
 };
 
 // The semi-gravity-wall results window: base pressure, stability and the
@@ -142,7 +155,13 @@ class Form5 : public shell::Form {
   void Command4_Click();  // end the program
 
  private:
+  // The results on show were computed with the water-stop mode then in
+  // force; once the mode changes they are cleared, so that no window shows
+  // them beside the other mode.
+  void WaterStopModeChanged();
+
   Program& p_;
+  std::optional<float> resultsMode_;  // the mode of the results on show; none when blank
 };
 
 // The sluice-wall window: data, forces and steel, crack check.
@@ -159,6 +178,14 @@ class Form6 : public shell::Form {
   void Command5_Click();  // print the data and results
 
  private:
+  // Blank the forces, steel and crack results (after an edit of the data),
+  // or only the crack results (after an edit of the bars); true where any
+  // were on show.
+  bool ClearForces();
+  bool ClearCrackCheck();
+  // After an edit of a bar box: the crack results go, and the message says so.
+  bool ClearCrackCheckForBars();
+
   Program& p_;
 };
 
