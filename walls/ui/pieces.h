@@ -27,15 +27,10 @@ inline Piece Sub(const QString& text) { return {QString(), text, true}; }
 // The labels of one line, left to right, into `row`.
 inline void AddPieces(QBoxLayout* row, QWidget* parent, const std::vector<Piece>& pieces) {
   for (const Piece& p : pieces) {
-    QLabel* l = shell::FormBuilder::MakeLabel({p.name, p.text}, parent);
-    if (p.sub) {
-      QFont f = l->font();
-      f.setPointSizeF(f.pointSizeF() * 0.75);
-      l->setFont(f);
-      row->addWidget(l, 0, Qt::AlignBottom);
-    } else {
-      row->addWidget(l);
-    }
+    if (p.sub)
+      row->addWidget(shell::FormBuilder::SmallLabel({p.name, p.text}, parent), 0, Qt::AlignBottom);
+    else
+      row->addWidget(shell::FormBuilder::MakeLabel({p.name, p.text}, parent));
   }
 }
 
