@@ -5,6 +5,7 @@
 #include "gravitywall.h"
 #include "semigravityfiles.h"
 #include "sluicewall.h"
+#include "tests/examplewalls.h"
 #include "windows.h"
 
 #include "benchsupport.h"
@@ -14,27 +15,10 @@
 namespace {
 
 ketrova::GravityWallInputs Wall(float h1) {
-  ketrova::GravityWallInputs in;
-  in.B = 4.0f;
-  in.B0 = 0.6f;
-  in.B1 = 2.0f;
-  in.B2 = 0.8f;
-  in.B3 = 1.2f;
-  in.H = 5.0f;
-  in.H1 = 1.0f;
-  in.H2 = 3.5f;
-  in.H3 = 0.5f;
-  in.phi = 30.0f;
+  ketrova::GravityWallInputs in = ketrova::ExampleGravityWall();
   in.C = 5.0f;
-  in.f = 0.45f;
   in.h1 = h1;
   in.h2 = 1.0f;
-  in.q = 10.0f;
-  in.gamma1 = 18.0f;
-  in.delta = 15.0f;
-  in.gamma2 = 10.0f;
-  in.gammaBase = 24.0f;
-  in.gammaWall = 22.0f;
   return in;
 }
 
@@ -58,30 +42,10 @@ void BM_GravityWallFiles(benchmark::State& state) {
 BENCHMARK(BM_GravityWallFiles);
 
 ketrova::SemiGravityInputs SemiWall(float h1) {
-  ketrova::SemiGravityInputs in;
-  in.B = 4.5f;
-  in.B0 = 0.5f;
-  in.B1 = 0.9f;
-  in.B2 = 1.5f;
-  in.B3 = 2.2f;
-  in.B4 = 0.6f;
-  in.B5 = 0.4f;
-  in.B6 = 1.3f;
-  in.H = 6.0f;
-  in.H1 = 2.0f;
-  in.H2 = 2.0f;
-  in.H3 = 1.5f;
-  in.H4 = 0.5f;
-  in.H5 = 0.9f;
-  in.phi = 30.0f;
+  ketrova::SemiGravityInputs in = ketrova::ExampleSemiGravityWall();
   in.C = 5.0f;
-  in.f = 0.4f;
-  in.q = 10.0f;
   in.h1 = h1;
   in.h2 = 0.7f;
-  in.gamma1 = 18.0f;
-  in.Rl = 1100.0f;
-  in.gamma2 = 10.0f;
   return in;
 }
 
@@ -101,20 +65,10 @@ void BM_SemiGravityFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_SemiGravityFiles);
 
+// No water in front.
 ketrova::SluiceWallInputs Sluice(float h1) {
-  ketrova::SluiceWallInputs in;
-  in.B0 = 0.4f;
-  in.B1 = 0.8f;
-  in.H1 = 1.5f;
-  in.H2 = 4.5f;
-  in.phi = 30.0f;
-  in.h1 = h1;
-  in.gamma1 = 18.0f;
-  in.gamma2 = 10.0f;
-  in.Rw = 1100.0f;
-  in.Rf = 130.0f;
-  in.Rg = 31000.0f;
-  in.K = 1.6f;
+  ketrova::SluiceWallInputs in = ketrova::ExampleSluiceWall(h1);
+  in.h2 = 0.0f;
   return in;
 }
 
