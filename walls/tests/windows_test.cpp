@@ -799,3 +799,32 @@ TEST_F(KetrovaWindows, SluiceEditsClearTheResultsOfOtherData) {
   Type(f6, "Text8", "2");
   EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3")) << TextOf(f6, "Message").toStdString();
 }
+
+// The semi-gravity windows as the gravity ones: an edit of the data takes
+// the data window's warning of the last computation; the results window keeps
+// the results of the project's file; a failed computation then blanks them.
+TEST_F(KetrovaWindows, SemiGravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
+  Type(form1_, "Text1", "se");
+  Click(form1_, "Option1");
+  QWidget* f4 = Open(QString(), "Form4", "Command2");
+  ASSERT_NE(f4, nullptr);
+  QStringList wall = kSemiWall;
+  wall[0] = "4.55";  // B ≠ B4 + B5 + B3 + B6
+  Fill(f4, wall);
+  Click(f4, "Option1");
+  Click(f4, "Command2");
+  ASSERT_TRUE(TextOf(f4, "Message").contains("B4 + B5 + B3 + B6")) << TextOf(f4, "Message").toStdString();
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  const QStringList shown = Boxes(f5, 1, 38);
+  ASSERT_NE(shown[0], "");
+
+  Type(f4, "Text1", "4.5");
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  EXPECT_EQ(Boxes(f5, 1, 38), shown);
+
+  Type(f4, "Text2", "x");
+  Click(f4, "Command2");
+  EXPECT_EQ(Boxes(f5, 1, 38), QStringList(38, ""));
+  EXPECT_TRUE(TextOf(f5, "Message").contains("没有与当前基本资料相符的计算成果")) << TextOf(f5, "Message").toStdString();
+}
