@@ -36,12 +36,14 @@ std::string CommonChecks(const ChannelInputs& in) {
 }
 
 // Why a width search found no width: the width needed lies below h/3, or
-// the channel would be so wide that twenty halvings do not resolve it.
+// the channel would be so wide that twenty halvings of β do not resolve it
+// to 0.2 % (this first happens at some 1500 depths, β below 6.6e-4, and
+// always beyond some 350000).
 std::string WidthOutOfRange(const WidthResult& w) {
   if (w.K > FAtBetaThree)
     return "所需洞身宽度小于洞内水深的 1/3，超出宽度计算范围（宽度须不小于 h/3），未给出成果；"
            "请加大洞内水深或减小纵坡。";
-  return "所需洞身宽度超过洞内水深的数十万倍，超出宽度计算范围，未给出成果；请检查基本资料。";
+  return "所需洞身宽度超过洞内水深的一千倍以上，超出宽度计算范围，未给出成果；请检查基本资料。";
 }
 
 // v = Q/(B·h): the flow area B·h is not rounded to single on the way (the

@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"case 1, width below h/3", ChannelWidthAndLossCase,
                With(Data(1, 80, 0.15f, 0.012f, 0.8f, 0.4f), 3.0f, 0, 20, 0), "1/3"},
         BadRow{"case 1, a channel hundreds of thousands of depths wide", ChannelWidthAndLossCase,
-               With(Data(1e6f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0.1f, 0, 1000, 0), "超出宽度计算范围"},
+               With(Data(1e6f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0.1f, 0, 1000, 0), "一千倍以上"},
         BadRow{"case 1, zero m", ChannelWidthAndLossCase, With(Example(), 1.2f, 0, 0, 0), "比降"},
         BadRow{"case 1, zero n", ChannelWidthAndLossCase,
                With(Data(3, 80, 0.15f, 0, 0.8f, 0.4f), 1.2f, 0, 1000, 0), "糙率"},
