@@ -44,25 +44,18 @@ Form1::Form1(Program& program) : Form("Form1", "编制说明"), p_(program) {
   };
   for (int k = 0; k < 7; ++k) b.Line({{QString("Label4(%1)").arg(k), notes[k]}});
   b.Gap(10);
-  b.Line({{"Label8", "计算情况选取表"}}, true);
-  b.Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
-  auto checks = b.Checks({{"Check4", "计算洞身纵坡及水头损失"},
-                          {"Check5", "计算洞径及水头损失"},
-                          {"Check7", "计算洞径及纵坡"},
-                          {"Check1", "计算水深及水头损失"}});
+  b.CaseTable({{"Check4", "计算洞身纵坡及水头损失"},
+               {"Check5", "计算洞径及水头损失"},
+               {"Check7", "计算洞径及纵坡"},
+               {"Check1", "计算水深及水头损失"}},
+              {[this] { Check4_Click(); }, [this] { Check5_Click(); },
+               [this] { Check7_Click(); }, [this] { Check1_Click(); }});
   b.Gap(10);
-  b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
-  connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
-  connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
-  connect(checks[2], &QCheckBox::clicked, this, [this] { Check7_Click(); });
-  connect(checks[3], &QCheckBox::clicked, this, [this] { Check1_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -235,12 +228,6 @@ void CircularCaseWindow::Command1_Click() { PrintThisWindow(ProjectName()); }
 
 void CircularCaseWindow::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace dorvesk

@@ -43,14 +43,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   b.Line({{"Label16", "     临界水深，深挖式消力池即以该临界水深作为下游控制水深。"}});
   b.Gap(10);
 
-  b.Line({{"Label8", "计算情况选取表"}}, true);
-  b.Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
-  auto checks = b.Checks({{"Check1", "深挖式消力池计算"},
-                          {"Check2", "消力槛式消力池计算"},
-                          {"Check3", "综合式消力池计算"}});
+  auto checks = b.CaseTable({{"Check1", "深挖式消力池计算"},
+                             {"Check2", "消力槛式消力池计算"},
+                             {"Check3", "综合式消力池计算"}});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
@@ -60,9 +57,6 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   p_.BindChoice(checks[0], &p_.m.BasinType, DeepenedBasin);
   p_.BindChoice(checks[1], &p_.m.BasinType, SillBasin);
   p_.BindChoice(checks[2], &p_.m.BasinType, CombinedBasin);
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -166,6 +160,14 @@ Form4::Form4(Program& program) : Form("Form4", "Form4"), p_(program) {
   auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
   b.Finish();
 
+  // Results and the critical-depth hint are not left beside inputs that the
+  // user has changed since they were computed.
+  ClearResultsOnEdit(ReadOrder, [this] {
+    const bool hint = !Lbl("Label65")->text().trimmed().isEmpty();
+    const bool shown = ClearBoxes(ResultNames);
+    ClearHint();
+    return shown || hint;
+  });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -257,13 +259,6 @@ void Form4::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 void Form4::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace mirkelt

@@ -20,15 +20,6 @@ namespace {
 
 const char* const DataSuffix = "yds.dat";
 
-QLabel* Small(const QString& text, bool super, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.7);
-  l->setFont(f);
-  l->setAlignment(super ? Qt::AlignTop : Qt::AlignBottom);
-  return l;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- Form1
@@ -46,11 +37,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
       this));
   note1->addWidget(FormBuilder::MakeLabel({"Label5", " (1-"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label6", "V"}, this));
-  note1->addWidget(Small("2", false, this));
+  note1->addWidget(FormBuilder::SmallLabel({QString(), "2"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label7", "/"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label9", "V"}, this));
   note1->addWidget(FormBuilder::MakeLabel({"Label11", ")"}, this));
-  note1->addWidget(Small("2", true, this));
+  note1->addWidget(FormBuilder::SmallLabel({QString(), "2"}, this, shell::SmallPlace::Superscript));
   note1->addWidget(FormBuilder::MakeLabel({"Label12", "，"}, this));
   note1->addStretch(1);
   b.Line({{"Label13",
@@ -61,24 +52,16 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   b.Line({{"Label17", "     3）已知水头损失、管径及管长，计算流量。"}});
   b.Gap(10);
 
-  b.Line({{"Label8", "计算情况选取表"}}, true);
-  b.Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
-  auto checks = b.Checks({{"Check4", "已知流量、管径及管长，计算水头损失"},
-                          {"Check5", "已知流量、水头损失及管长，计算管径"},
-                          {"Check7", "已知水头损失、管径及管长，计算流量"}});
+  b.CaseTable({{"Check4", "已知流量、管径及管长，计算水头损失"},
+               {"Check5", "已知流量、水头损失及管长，计算管径"},
+               {"Check7", "已知水头损失、管径及管长，计算流量"}},
+              {[this] { Check4_Click(); }, [this] { Check5_Click(); }, [this] { Check7_Click(); }});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
-  connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
-  connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
-  connect(checks[2], &QCheckBox::clicked, this, [this] { Check7_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -195,6 +178,11 @@ PipeCaseWindow::PipeCaseWindow(Program& program, int caseNumber)
       SetMessage(QStringLiteral("出口流态已改变，原计算成果已清除，请重新点“显示计算成果”。"));
     }
   });
+  // Nor are they left beside inputs that the user has changed since.
+  ClearResultsOnEdit(InputNames, [this] {
+    resultsOutlet_ = 0.0f;
+    return ClearBoxes(ResultNames);
+  });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -270,12 +258,6 @@ void PipeCaseWindow::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 void PipeCaseWindow::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace pillamor

@@ -39,24 +39,16 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   b.Line({{"Label7", "     2）已知洞内水深及允许水头损失，计算洞身宽度及洞底纵坡；"}});
   b.Line({{"Label9", "     3）已知洞身宽度及纵坡，计算洞内水深及水头损失；"}});
   b.Gap(10);
-  b.Line({{"Label8", "计算情况选取表"}}, true);
-  b.Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
-  auto checks = b.Checks({{"Check4", "计算洞身宽度及水头损失"},
-                          {"Check5", "计算洞身宽度及洞底纵坡"},
-                          {"Check1", "计算洞内水深及水头损失"}});
+  b.CaseTable({{"Check4", "计算洞身宽度及水头损失"},
+               {"Check5", "计算洞身宽度及洞底纵坡"},
+               {"Check1", "计算洞内水深及水头损失"}},
+              {[this] { Check4_Click(); }, [this] { Check5_Click(); }, [this] { Check1_Click(); }});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
-  connect(checks[0], &QCheckBox::clicked, this, [this] { Check4_Click(); });
-  connect(checks[1], &QCheckBox::clicked, this, [this] { Check5_Click(); });
-  connect(checks[2], &QCheckBox::clicked, this, [this] { Check1_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -212,12 +204,6 @@ void ChannelCaseWindow::Command1_Click() { PrintThisWindow(ProjectName()); }
 
 void ChannelCaseWindow::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace runsavel

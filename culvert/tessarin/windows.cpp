@@ -38,19 +38,14 @@ QLabel* FilledLater(const QString& name, QWidget* parent, bool bold = false) {
     f.setPointSizeF(f.pointSizeF() * 1.1);
     l->setFont(f);
   }
-  l->setMinimumHeight(QFontMetrics(l->font()).height());
+  FormBuilder::KeepLineHeight(l);
   l->setAlignment(Qt::AlignCenter);
   return l;
 }
 
 // The raised "3" of m³ in the results headings.
 QLabel* Superscript(const QString& name, QWidget* parent) {
-  QLabel* l = MakeLabel(name, QString(), parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.7);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignTop);
-  return l;
+  return FormBuilder::SmallLabel({name, QString()}, parent, shell::SmallPlace::Superscript);
 }
 
 // A row of labels, centred in its cell.
@@ -201,6 +196,14 @@ void PaddedLabel::paintEvent(QPaintEvent*) {
 
 QString Element(const char* box, int k) { return QString("%1(%2)").arg(QString::fromUtf8(box)).arg(k); }
 
+std::vector<QString> InputBoxNames() {
+  std::vector<QString> names = {"Text7", "Text8", "Text10"};
+  for (int k = 0; k < TableRows; ++k)
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) names.push_back(Element(box, k));
+  for (int k = 0; k <= Periods; ++k) names.push_back(Element("Text5", k));
+  return names;
+}
+
 std::vector<QString> ResultBoxNames() {
   std::vector<QString> names;
   for (int i = 1; i <= Periods; ++i) {
@@ -226,15 +229,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
            "(3) 程序中水位采用相对值：上游水位换算为由涵洞进口底面算起的上游水深，水深 0 即为进口底面高程；"}});
   b.Line({{"Label11", "(4) 程序中洪水过程线采用 24 个时段，时段长一般为 1 小时（也可为其它时段长）。"}});
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command1", "输入或显示基本资料"}, {"Command2", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
@@ -346,6 +345,9 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
     for (std::size_t k = 0; k < s.texts.size(); ++k)
       Box(Element(s.box, static_cast<int>(k)))->setText(U8(s.texts[k]));
 
+  // The routing on show is not left beside data that the user has changed
+  // since it was computed.
+  ClearResultsOnEdit(InputBoxNames(), [this] { return ClearBoxes(ResultBoxNames()); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -468,13 +470,6 @@ void Form2::Command2_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 void Form2::Command3_Click() { p_.EndProgram(); }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace tessarin

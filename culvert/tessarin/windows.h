@@ -79,6 +79,11 @@ class PaddedLabel : public QLabel {
 // The name of element k of a control array ("Text5(3)").
 QString Element(const char* box, int k);
 
+// The input boxes of Form2: the counts Text7, Text8, the period length
+// Text10, every row of both relation tables Text1(k) .. Text4(k), and the
+// hydrograph Text5(0) .. Text5(24).
+std::vector<QString> InputBoxNames();
+
 // The result boxes of Form2: Text11(i), Text9(i), Text6(i), i = 1 to 24.
 std::vector<QString> ResultBoxNames();
 

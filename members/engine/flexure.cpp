@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kNoConvergence =
     "受拉钢筋面积逐步试算不收敛（钢筋面积不再增加或超出试算上限），未得出计算成果，请检查输入数据。";
+constexpr const char* kNegativeCompressionSteel = "受压钢筋面积 A's 不应小于 0（单筋时填 0），未进行计算。";
 constexpr const char* kOutOfRange = "计算数值超出单精度数值范围，未得出计算成果，请检查输入数据。";
 
 // The working values of one computation, as the steps change them.
@@ -159,6 +160,7 @@ FlexuralResult RectFlexuralCase(const RectFlexuralInputs& in, const Materials& m
   if (!(in.h0 > 0)) return Failure("截面有效高度 ho 应大于 0，未进行计算。");
   if (!(in.h0 > in.ac))
     return Failure("截面有效高度 ho 应大于受压钢筋保护层厚度 a'，未进行计算。");
+  if (!(in.Asc >= 0)) return Failure(kNegativeCompressionSteel);
 
   Section s;
   s.h0 = in.h0;
@@ -187,7 +189,10 @@ FlexuralResult TSectionFlexuralCase(const TSectionFlexuralInputs& in, const Mate
     return Failure("截面有效高度 ho = h - a 应大于 0（截面总高应大于保护层厚度），未进行计算。");
   if (!(h0 > in.ac))
     return Failure("截面有效高度 ho = h - a 应大于受压钢筋保护层厚度 a'，未进行计算。");
+  if (!(in.Asc >= 0)) return Failure(kNegativeCompressionSteel);
   if (in.hfc < 0) return Failure("受压翼缘厚度 h'f 不应小于 0，未进行计算。");
+  // A flange as deep as the section has no lever arm left for the web.
+  if (!(in.hfc < in.h)) return Failure("受压翼缘厚度 h'f 应小于截面总高 h，未进行计算。");
   constexpr const char* kNarrowFlange = "受压翼缘宽度 b'f 不应小于腹板宽度 b，未进行计算。";
   if (in.hfc > 0 && in.bfc < in.b) return Failure(kNarrowFlange);
 

@@ -341,9 +341,25 @@ TEST_F(CheckWindows, ShearWindowDesignsStirrupsAndBentUpBarsInTwoPasses) {
                                                         {"Text15", "8"},    {"Text17", "1.45"}};
   for (const auto& [box, text] : bentUp) EXPECT_EQ(TextOf(f10, box), text) << box;
   EXPECT_EQ(TextOf(f10, "Label55"), "");
-  EXPECT_EQ(TextOf(f10, "Label56") + TextOf(f10, "Text18") + TextOf(f10, "Label58"), "");
+  // The prompt stays on show with the spacing and angle the bars were
+  // computed from (the record shows them), until a first pass empties it.
+  EXPECT_EQ(TextOf(f10, "Text18"), "6.6");
+  EXPECT_TRUE(TextOf(f10, "Label56").startsWith("[提示] 计算箍筋间距为"));
+  EXPECT_EQ(TextOf(f10, "Text19"), "8");
+  EXPECT_EQ(TextOf(f10, "Text20"), "45");
+  EXPECT_TRUE(Find<QLineEdit>(f10, "Text20")->isVisibleTo(f10));
   EXPECT_FALSE(program().bentUp.pending);
   SaveWindowPng(f10, "brasselt-Form10-bentup");
+
+  // A first pass whose boxes cannot be read empties that prompt with the
+  // results: nothing of the bent-up pass stays on show.
+  Type(f10, "Text3", "abc");
+  Click(f10, "Command1");
+  EXPECT_FALSE(TextOf(f10, "Message").isEmpty());
+  EXPECT_EQ(TextOf(f10, "Label56") + TextOf(f10, "Text18") + TextOf(f10, "Text19") + TextOf(f10, "Text12"), "");
+  Type(f10, "Text3", "220");
+  Type(f10, "Text19", "8");
+  Type(f10, "Text20", "45");
 
   // A prompt whose data then change: the next click is a new first pass.
   Click(f10, "Command1");
@@ -355,6 +371,34 @@ TEST_F(CheckWindows, ShearWindowDesignsStirrupsAndBentUpBarsInTwoPasses) {
   EXPECT_EQ(TextOf(f10, "Text13"), "----");
   EXPECT_EQ(TextOf(f10, "Label56"), "");
   EXPECT_FALSE(program().bentUp.pending);
+}
+
+TEST_F(CheckWindows, ShearWindowNamesOnlyTheMemberValuesItStoodInFor) {
+  QWidget* f9 = OpenForm9From(ComputedForm2());
+  ASSERT_NE(f9, nullptr);
+  Click(f9, "Command2");
+  QWidget* f10 = TopLevel("Form10");
+  ASSERT_NE(f10, nullptr);
+  Click(f10, "Check1");
+  Click(f10, "Option2");
+  Fill(f10, ShearData("160"));
+  // A structure coefficient of 0 left by the member window, its a = 4 cm
+  // kept: the line says γd = 1.2 was taken and does not claim a = 5 cm.
+  program().m.handed.gammaD = 0;
+  Click(f10, "Command1");
+  EXPECT_EQ(TextOf(f10, "Text15"), "10.9");
+  EXPECT_EQ(TextOf(f10, "MemberInHand"),
+            "本次计算构件：矩形截面受弯构件；结构系数 γd = 1.2，受拉钢筋合力点至截面边缘距离 a = 4 cm"
+            "（构件窗口的结构系数为 0，采用 γd = 1.2）。");
+  program().m.handed.gammaD = 1.2f;
+  program().m.handed.a = 0;
+  Click(f10, "Command1");
+  EXPECT_EQ(TextOf(f10, "MemberInHand"),
+            "本次计算构件：矩形截面受弯构件；结构系数 γd = 1.2，受拉钢筋合力点至截面边缘距离 a = 5 cm"
+            "（构件窗口的 a 为 0，采用 a = 5 cm）。");
+  program().m.handed.gammaD = 0;
+  Click(f10, "Command1");
+  EXPECT_TRUE(TextOf(f10, "MemberInHand").endsWith("（构件窗口尚未计算，采用 γd = 1.2，a = 5 cm）。"));
 }
 
 TEST_F(CheckWindows, AShearWindowClosedOnItsPromptStartsAFreshFirstPass) {

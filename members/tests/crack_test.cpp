@@ -199,6 +199,52 @@ TEST(CrackCheck, HeightFactorBoundsAndTheMinimumRatio) {
   EXPECT_FLOAT_EQ(r.gammaM, 1.24f);  // 1.55·0.8
 }
 
+TEST(CrackCheck, PlasticityCoefficientAtTheFlangeRatioBoundaries) {
+  // h = 60: k = 300/600 + 0.7 = 1.2, held to 1.1. Base values by hand from
+  // the shape table: a ratio of exactly 2 takes the narrow-flange value,
+  // a thickness ratio of exactly 0.2 the thick-flange one; γm = base·1.1
+  // rounded to 0.001 (1.5·1.1 = 1.65, 1.55·1.1 = 1.705, 1.4·1.1 = 1.54,
+  // 1.45·1.1 = 1.595, 1.3·1.1 = 1.43).
+  const CrackInputs in = Inputs(20, 60, 3, 4, 4, 2.0f, 3, 0, 0, 0, 50, 0);
+  struct Row {
+    const char* what;
+    CrackMember member;
+    float gammaM;
+  } rows[] = {
+      {"tension flange bf/b = 2", Flanged(TSectionFlexural, FlangeInTension, 20, 0, 40, 12), 1.65f},
+      {"tension flange bf/b > 2, hf/h = 0.2", Flanged(TSectionFlexural, FlangeInTension, 20, 0, 41, 12), 1.705f},
+      {"tension flange bf/b > 2, hf/h < 0.2", Flanged(TSectionFlexural, FlangeInTension, 20, 0, 41, 11.9f), 1.54f},
+      {"I section b'f/b = 2", Flanged(TSectionFlexural, ISection, 40, 12, 41, 12), 1.595f},
+      {"I section b'f/b > 2, h'f/h = 0.2", Flanged(TSectionFlexural, ISection, 41, 12, 41, 12), 1.54f},
+      {"I section b'f/b > 2, h'f/h < 0.2", Flanged(TSectionFlexural, ISection, 41, 11.9f, 41, 12), 1.43f},
+      {"compression flange", Flanged(TSectionFlexural, FlangeInCompression, 60, 12, 0, 0), 1.65f},
+      {"T eccentric compression", Flanged(TSectionEccentricCompression, 0, 60, 12, 0, 0, 300), 1.65f},
+  };
+  for (const Row& row : rows) {
+    CrackInputs rowIn = in;
+    if (row.member.kind == TSectionEccentricCompression) rowIn.N = 200;
+    const auto r = CrackCheckCase(rowIn, row.member, Choices(ShortTerm, 1, DeformedBars));
+    ASSERT_TRUE(r.ok) << row.what << ": " << r.error;
+    EXPECT_FLOAT_EQ(r.k, 1.1f) << row.what;
+    EXPECT_FLOAT_EQ(r.gammaM, row.gammaM) << row.what;
+  }
+}
+
+TEST(CrackCheck, TensileStressLimitFromTheSingleCoefficient) {
+  // αct is held as a single: 0.85f·1.75 = 1.48750004 rounds up to 1.488,
+  // where the decimal 0.85 in double (1.48749999...) would give 1.487.
+  // Long-term 0.7f·2.25 = 1.57499997 still rounds to 1.575.
+  CrackInputs in = kRect;
+  in.ftk = 1.75f;
+  auto r = CrackCheckCase(in, Member(RectFlexural), Choices(ShortTerm, 1, DeformedBars));
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.sigmaCt, 1.488f);
+  in.ftk = 2.25f;
+  r = CrackCheckCase(in, Member(RectFlexural), Choices(LongTerm, 1, DeformedBars));
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.sigmaCt, 1.575f);
+}
+
 TEST(CrackCheck, SlendernessExactlyFourteenLeavesEtaAtOne) {
   CrackInputs in = Inputs(30, 60, 3, 4, 4, 2.2f, 4, 0, 0, 0, 150, 400);
   auto r = CrackCheckCase(in, Flanged(RectEccentricCompression, 0, 0, 0, 0, 0, 840), Choices(ShortTerm, 1, DeformedBars));

@@ -240,6 +240,22 @@ TEST(TSectionFlexural, ACompressionZoneWithinTheFlangeGoesOnAsTheFlangeRectangle
   EXPECT_FLOAT_EQ(r.Asc, 10);
 }
 
+TEST(TSectionFlexural, TheFlangeZoneTestUsesTwiceTheTensionCover) {
+  // python: C20, Ⅱ, b 20, h 60, a 2, b'f 60, h'f 12, A's 10, a' 5, M 420:
+  // the flange alone carries 3.744e7 < T = 5.04e7; the T section needs
+  // x = 8.3714 with As = 30.8848. 2a = 4 ≤ x ≤ h'f sends it to the rectangle
+  // 60 wide (x = (310·As − 3100)/600 = 10.79, capacity 5.0488e7 > T, As
+  // stays), ρ on b'f. Testing 2a' = 10 instead would keep the T section and
+  // raise x to 2a' with ρ on the web (2.64 %).
+  const auto r = TSectionFlexuralCase(TSec(20, 60, 60, 12, 10, 2, 5, 420), Chosen(C20, GradeII));
+  ASSERT_TRUE(r.ok) << r.error;
+  ExpectStepped(r.As, 30.884760790509524, 0.05);
+  ExpectStepped(r.x, 10.790459741763256, 0.05 * 310 / 600);
+  EXPECT_FALSE(r.compressionLever);
+  EXPECT_FLOAT_EQ(r.ratio, 0.89f);  // 100·30.9/(60·58)
+  EXPECT_EQ(r.verdict, kWithinBalancedVerdict);
+}
+
 TEST(TSectionFlexural, UsesTheBeamMinimum) {
   // A small moment on a T section: grade Ⅰ gives the beam's 0.2 % of b·h0
   // (web 20, h0 = 60 − 5), i.e. 2.2 cm².
@@ -273,6 +289,7 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       {Rect(-25, 46, 0, 3.5f, 120), "截面宽度 b 应大于 0"},
       {Rect(25, 0, 0, 3.5f, 120), "截面有效高度 ho 应大于 0"},
       {Rect(25, 3.5f, 0, 3.5f, 120), "受压钢筋保护层厚度 a'"},
+      {Rect(25, 46, -2, 3.5f, 120), "受压钢筋面积 A's 不应小于 0"},
   };
   for (const auto& c : rects) {
     const auto r = RectFlexuralCase(c.in, m, Beam);
@@ -287,6 +304,10 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       {TSec(25, 70, 20, 10, 0, 5, 3.5f, 300), "不应小于腹板宽度"},
       {TSec(25, 70, 0, 10, 0, 5, 3.5f, 300), "不应小于腹板宽度"},
       {TSec(25, 70, 80, -1, 0, 5, 3.5f, 300), "h'f 不应小于 0"},
+      {TSec(25, 70, 80, 10, -2, 5, 3.5f, 300), "受压钢筋面积 A's 不应小于 0"},
+      // A flange deeper than the section: its lever h0 − h'f/2 is negative.
+      {TSec(25, 70, 80, 150, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
+      {TSec(25, 70, 80, 70, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
       // No flange thickness, no moment: the flange "carries" it, but a
       // rectangle narrower than the web is no section.
       {TSec(25, 70, 0, 0, 0, 5, 3.5f, 0), "不应小于腹板宽度"},

@@ -754,6 +754,9 @@ void Form10::Command1_Click() {
     SetMessage(QString::fromStdString(missing));
     return;
   }
+  // A first pass empties the prompt before it reads the boxes, so that no
+  // prompt of earlier data stays on show when the reading fails.
+  if (!p_.bentUp.pending) ClearPrompt();
   auto values = ReadNumbers(ShearInputNames, ShearResultNames);
   if (!values) return;
   const std::vector<float>& v = *values;
@@ -769,7 +772,8 @@ void Form10::Command1_Click() {
       SetMessage(QString::fromStdString(r.error));
       return;
     }
-    ClearPrompt();
+    // The prompt stays with the chosen spacing and bend angle the bent-up
+    // bars were computed from, until the next first pass empties it.
     ShowResults(r);
     ShowMemberInHand(member);
     return;
@@ -823,7 +827,13 @@ void Form10::ShowMemberInHand(const ShearMember& m) {
   QString text = U8("本次计算构件：") + MemberKindCaption(m.kind, m.flangeLayout) +
                  U8("；结构系数 γd = %1，受拉钢筋合力点至截面边缘距离 a = %2 cm")
                      .arg(Num(GammaDUsed(m)), Num(CoverUsed(m)));
-  if (m.gammaD == 0 || m.a == 0) text += U8("（构件窗口尚未计算，采用 γd = 1.2，a = 5 cm）");
+  // Name only the values that stand in for ones the member window left at 0.
+  if (m.gammaD == 0 && m.a == 0)
+    text += U8("（构件窗口尚未计算，采用 γd = 1.2，a = 5 cm）");
+  else if (m.gammaD == 0)
+    text += U8("（构件窗口的结构系数为 0，采用 γd = 1.2）");
+  else if (m.a == 0)
+    text += U8("（构件窗口的 a 为 0，采用 a = 5 cm）");
   if (m.kind == TSectionFlexural && m.flangeLayout == FlangeInCompression)
     text += U8("；受压翼缘 h'f = %1 cm").arg(Num(m.hfc));
   if (m.kind == TSectionFlexural && m.flangeLayout == ISection)

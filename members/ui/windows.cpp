@@ -117,9 +117,6 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
   auto checks = b.Checks(kinds);
   for (std::size_t i = 0; i < checks.size(); ++i) {
     const MemberKindBox& k = MemberKindBoxes[i];
-    // The eccentric members' windows are not part of this program yet.
-    const bool available = k.memberKind == RectFlexural || k.memberKind == TSectionFlexural;
-    checks[i]->setEnabled(available);
     connect(checks[i], &QCheckBox::clicked, this, [this, box = k.box] { MemberKindBox_Click(box); });
   }
   b.Gap(10);
@@ -172,8 +169,12 @@ void Form1::Command2_Click() {
   const float kind = p.m.MemberKind;
   if (kind == RectFlexural) {
     p.OpenWindow(p.form2, [&p] { return new FlexuralWindow(p, false); });
+  } else if (kind == RectEccentricCompression || kind == RectEccentricTension) {
+    p.OpenForm3();
   } else if (kind == TSectionFlexural) {
     p.OpenWindow(p.form4, [&p] { return new FlexuralWindow(p, true); });
+  } else if (kind == TSectionEccentricCompression) {
+    p.OpenForm6();
   }
 }
 

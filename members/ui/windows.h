@@ -17,6 +17,7 @@ namespace brasselt {
 
 class Form1;
 class FlexuralWindow;
+class EccentricWindow;
 class Form7;
 class Form8;
 
@@ -26,11 +27,14 @@ class Program : public shell::ProgramBase {
   MemberState m;
   QPointer<Form1> form1;
   QPointer<FlexuralWindow> form2, form4;
+  QPointer<EccentricWindow> form3, form6;  // eccentric members
   QPointer<Form7> form7;
   QPointer<Form8> form8;
 
   Form7* OpenForm7();  // the environment classes (opened from the crack check)
   Form8* OpenForm8();  // the minimum cover table
+  EccentricWindow* OpenForm3();  // rectangular eccentric members (kinds 2, 3)
+  EccentricWindow* OpenForm6();  // T-section eccentric compression (kind 5)
 
   // The crack check and the shear design (checkwindows.h): their choice
   // families and the pending bent-up pass live for the whole run.

@@ -82,8 +82,16 @@ void Type(QWidget* root, const QString& box, const QString& text) {
   if (!w) return;
   w->selectAll();
   w->del();
-  QTest::keyClicks(w, text);
-  if (w->text() != text) w->setText(text);  // characters keyClicks cannot type
+  // keyClicks types printable ASCII only (other characters abort it). Text
+  // it cannot type, or that a box does not take as typed, is set directly,
+  // and the window hears of it as of the user's typing.
+  bool typeable = true;
+  for (QChar c : text) typeable = typeable && c.unicode() >= 0x20 && c.unicode() < 0x7f;
+  if (typeable) QTest::keyClicks(w, text);
+  if (w->text() != text) {
+    w->setText(text);
+    if (!w->isReadOnly()) emit w->textEdited(w->text());
+  }
 }
 
 QString TextOf(QWidget* root, const QString& name) {
@@ -94,10 +102,39 @@ QString TextOf(QWidget* root, const QString& name) {
   return QString();
 }
 
+void TypeAll(QWidget* root, const QStringList& boxes, const QStringList& texts) {
+  EXPECT_EQ(boxes.size(), texts.size()) << "boxes and texts do not pair";
+  for (qsizetype i = 0; i < boxes.size() && i < texts.size(); ++i) Type(root, boxes[i], texts[i]);
+}
+
+QStringList TextsOf(QWidget* root, const QStringList& names) {
+  QStringList texts;
+  for (const QString& name : names) texts << TextOf(root, name);
+  return texts;
+}
+
+QStringList Numbered(const QString& prefix, int first, int last) {
+  QStringList names;
+  for (int i = first; i <= last; ++i) names << prefix + QString::number(i);
+  return names;
+}
+
 QWidget* TopLevel(const QString& name) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == name) return w;
   return nullptr;
+}
+
+void ProcessDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void CloseWindow(QWidget* window) {
+  if (window) window->close();
+  ProcessDeferredDeletes();
+}
+
+void CloseAllWindows() {
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+  ProcessDeferredDeletes();
 }
 
 std::string SaveWindowPng(QWidget* window, const std::string& file) {

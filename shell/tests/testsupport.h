@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -67,13 +68,67 @@ T* Find(QWidget* root, const QString& name) {
   return w;
 }
 
+// The child of `root` (or root itself) with the given objectName, or nullptr
+// where there is none; the test goes on (for controls that a window has only
+// in some of its forms, say).
+template <class T = QWidget>
+T* FindOptional(QWidget* root, const QString& name) {
+  if (root->objectName() == name) {
+    if (auto* self = qobject_cast<T*>(root)) return self;
+  }
+  return root->findChild<T*>(name);
+}
+
 // Simulated user actions.
 void Click(QWidget* root, const QString& name);
-void Type(QWidget* root, const QString& box, const QString& text);  // replaces the text
-QString TextOf(QWidget* root, const QString& name);                 // box or label text
+// Replace the text of a box as a user's typing does. Text that keyClicks
+// cannot type (Chinese, say) is set directly, and textEdited is emitted with
+// it, as typing it would; a read-only box takes the text without that signal.
+void Type(QWidget* root, const QString& box, const QString& text);
+QString TextOf(QWidget* root, const QString& name);  // box or label text
+
+// Type texts[i] into boxes[i], in order.
+void TypeAll(QWidget* root, const QStringList& boxes, const QStringList& texts);
+// The texts of the named boxes or labels, in order.
+QStringList TextsOf(QWidget* root, const QStringList& names);
+// The names <prefix><first> .. <prefix><last>: Numbered("Text", 11, 16).
+QStringList Numbered(const QString& prefix, int first, int last);
 
 // The top-level window with the given objectName, or nullptr.
 QWidget* TopLevel(const QString& name);
+
+// Run the deferred deletes, so that windows closed (they delete themselves on
+// close) are gone.
+void ProcessDeferredDeletes();
+// Close a window as its close box does, and let it be deleted.
+void CloseWindow(QWidget* window);
+// Close every top-level window and let them be deleted.
+void CloseAllWindows();
+
+// The fixture of a program's window tests: each test runs in its own scratch
+// folder with the program's main window made by `Create` (the program's
+// CreateForm1) and shown as form1_; afterwards every top-level window is
+// closed and deleted, so that no window of one test is left for the next.
+//   class PillamorWindows : public testsupport::WindowTest<pillamor::CreateForm1> { ... };
+template <auto Create>
+class WindowTest : public InScratchDir {
+ protected:
+  void SetUp() override {
+    form1_ = Create();
+    form1_->show();
+  }
+  void TearDown() override { CloseAllWindows(); }
+
+  // Click `caseBox` (where given) and then `openButton` in the main window;
+  // the window `form` that comes up, or nullptr.
+  QWidget* Open(const QString& caseBox, const QString& form, const QString& openButton = "Command2") {
+    if (!caseBox.isEmpty()) Click(form1_, caseBox);
+    Click(form1_, openButton);
+    return TopLevel(form);
+  }
+
+  QWidget* form1_ = nullptr;
+};
 
 // Render a window as shown into $SUITE_PNG_DIR/<file>.png (the build tree's
 // windows/ folder); returns the path written, or "" on failure.

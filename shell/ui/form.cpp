@@ -6,6 +6,7 @@
 #include <QLayout>
 
 #include <cmath>
+#include <memory>
 
 namespace shell {
 
@@ -103,9 +104,30 @@ bool Form::ShowResults(const std::vector<std::pair<QString, double>>& results, c
   return true;
 }
 
-void Form::ClearBoxes(const std::vector<QString>& boxes) {
-  for (const QString& name : boxes)
-    if (auto* b = Box(name)) b->clear();
+bool Form::ClearBoxes(const std::vector<QString>& boxes) {
+  bool held = false;
+  for (const QString& name : boxes) {
+    if (auto* b = Box(name)) {
+      held = held || !b->text().trimmed().isEmpty();
+      b->clear();
+    }
+  }
+  return held;
+}
+
+QString Form::DataChangedMessage() {
+  return QStringLiteral("基本资料已改变，原计算成果已清除，请重新点“显示计算成果”。");
+}
+
+void Form::ClearResultsOnEdit(const std::vector<QString>& inputBoxes, std::function<bool()> clearResults) {
+  auto clear = std::make_shared<std::function<bool()>>(std::move(clearResults));
+  for (const QString& name : inputBoxes) {
+    if (QLineEdit* box = Box(name)) {
+      connect(box, &QLineEdit::textEdited, this, [this, clear] {
+        if ((*clear)()) SetMessage(DataChangedMessage());
+      });
+    }
+  }
 }
 
 std::optional<std::string> Form::DataFileName(const std::string& projectName, const char* suffix) {

@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -59,7 +60,24 @@ class Form : public QWidget {
   // could not be computed, and the result is false.
   bool ShowResults(const std::vector<std::pair<QString, double>>& results,
                    const QString& what = QString());
-  void ClearBoxes(const std::vector<QString>& boxes);
+  // Blank the boxes; true where any of them held more than blanks.
+  bool ClearBoxes(const std::vector<QString>& boxes);
+
+  // Results on show belong to the inputs they were computed from: once the
+  // user edits one of `inputBoxes`, `clearResults` blanks all the window's
+  // results (result boxes, result and verdict labels, hints of the last
+  // computation) and returns whether anything was on show; where it was, the
+  // message line says that the data were changed and must be computed again
+  // (DataChangedMessage()), so that neither the screen nor the printed record
+  // shows results beside inputs they were not computed from. Only the user's
+  // typing or pasting counts (QLineEdit::textEdited): a load, FillBoxes or a
+  // handler's setText clears nothing. A window adopts it in one line in its
+  // constructor, after its boxes are made:
+  //   ClearResultsOnEdit(InputNames, [this] { return ClearBoxes(ResultNames); });
+  // (a window with more to clear, or its own note of what the results on
+  // show were computed with, does that in its function too).
+  void ClearResultsOnEdit(const std::vector<QString>& inputBoxes, std::function<bool()> clearResults);
+  static QString DataChangedMessage();
 
   // The project data file's name; where the project name cannot be used the
   // message says so and the result is nullopt.

@@ -1,7 +1,10 @@
 #include "formbuilder.h"
 
 #include <QFrame>
+#include <QFontMetrics>
 #include <QGridLayout>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -24,6 +27,30 @@ QLineEdit* FormBuilder::MakeBox(const QString& name, const QString& designText, 
   e->setMinimumWidth(72);
   e->setAlignment(Qt::AlignCenter);
   return e;
+}
+
+QLabel* FormBuilder::SmallLabel(const Run& run, QWidget* parent, SmallPlace place) {
+  QLabel* l = MakeLabel(run, parent);
+  QFont f = l->font();
+  f.setPointSizeF(f.pointSizeF() * 0.75);
+  l->setFont(f);
+  l->setAlignment(place == SmallPlace::Superscript ? Qt::AlignTop : Qt::AlignBottom);
+  return l;
+}
+
+void FormBuilder::FitWrapped(QLabel* label, int width) {
+  label->setWordWrap(true);
+  label->setFixedWidth(width);
+  label->setMinimumHeight(std::max(0, label->heightForWidth(width)));
+}
+
+void FormBuilder::SetWrapped(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setMinimumHeight(std::max(0, label->heightForWidth(label->maximumWidth())));
+}
+
+void FormBuilder::KeepLineHeight(QLabel* label) {
+  label->setMinimumHeight(QFontMetrics(label->font()).height());
 }
 
 QLabel* FormBuilder::Title(const Run& run) {
@@ -75,12 +102,7 @@ QWidget* FormBuilder::SymbolCell(const BoxSpec& box) {
     h->addWidget(sym);
   }
   if (!box.subscript.isEmpty()) {
-    QLabel* sub = MakeLabel({QString(), box.subscript}, cell);
-    QFont f = sub->font();
-    f.setPointSizeF(f.pointSizeF() * 0.75);
-    sub->setFont(f);
-    sub->setAlignment(Qt::AlignBottom);
-    h->addWidget(sub, 0, Qt::AlignBottom);
+    h->addWidget(SmallLabel({QString(), box.subscript}, cell), 0, Qt::AlignBottom);
   }
   if (!box.unit.isEmpty()) h->addWidget(MakeLabel({QString(), " " + box.unit}, cell));
   h->addStretch(1);
@@ -222,6 +244,30 @@ QLineEdit* FormBuilder::LabelledBox(const Run& label, const QString& box, const 
   layout_->addLayout(row);
   form_->SetBoxHeading(box, label.text);
   return e;
+}
+
+std::vector<QCheckBox*> FormBuilder::CaseTable(const std::vector<ButtonSpec>& cases,
+                                               const std::vector<std::function<void()>>& clicks) {
+  Line({{"Label8", "计算情况选取表"}}, true);
+  Line({{"Label3", "[提示] 在“计算情况选取表”中选取一种计算情况"}});
+  std::vector<QCheckBox*> boxes = Checks(cases);
+  for (std::size_t i = 0; i < boxes.size() && i < clicks.size(); ++i)
+    if (clicks[i]) QObject::connect(boxes[i], &QCheckBox::clicked, form_, clicks[i]);
+  return boxes;
+}
+
+ProjectRowParts FormBuilder::ProjectRow(std::function<void()> option1Click,
+                                        std::function<void()> option2Click,
+                                        std::function<void()> text1Change) {
+  ProjectRowParts parts;
+  parts.Text1 = LabelledBox({"Label19", "项目名"}, "Text1");
+  auto options = Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  parts.Option1 = options[0];
+  parts.Option2 = options[1];
+  if (text1Change) QObject::connect(parts.Text1, &QLineEdit::textChanged, form_, std::move(text1Change));
+  QObject::connect(parts.Option1, &QRadioButton::clicked, form_, std::move(option1Click));
+  QObject::connect(parts.Option2, &QRadioButton::clicked, form_, std::move(option2Click));
+  return parts;
 }
 
 QHBoxLayout* FormBuilder::Row() {

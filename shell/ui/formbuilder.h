@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QGridLayout;
@@ -100,6 +101,19 @@ struct ButtonSpec {
   QString caption;
 };
 
+// The widgets of a main window's project row (FormBuilder::ProjectRow).
+struct ProjectRowParts {
+  QLineEdit* Text1 = nullptr;       // the project name
+  QRadioButton* Option1 = nullptr;  // 新计算项目
+  QRadioButton* Option2 = nullptr;  // 已计算项目
+};
+
+// Where a small label sits beside the text before it.
+enum class SmallPlace {
+  Subscript,    // low: the "2" of V2
+  Superscript,  // high: the "3" of m³, the "2" of a square
+};
+
 class FormBuilder {
  public:
   explicit FormBuilder(Form* form);
@@ -120,6 +134,26 @@ class FormBuilder {
   std::vector<QCheckBox*> Checks(const std::vector<ButtonSpec>& checks);
   // A box with its label before it, on a line of its own ("项目名" Text1).
   QLineEdit* LabelledBox(const Run& label, const QString& box, const QString& designText = " ");
+  // The case table of a main window: the centred heading Label8
+  // "计算情况选取表", the hint line Label3
+  // "[提示] 在“计算情况选取表”中选取一种计算情况"
+  // and a check box per case, top to bottom. clicks[i], where
+  // given, is called on a click of cases[i] (the window's Check4_Click...);
+  // a program that binds the boxes to a program-wide choice passes none.
+  std::vector<QCheckBox*> CaseTable(const std::vector<ButtonSpec>& cases,
+                                    const std::vector<std::function<void()>>& clicks = {});
+  // The project row of a main window: the label Label19 "项目名" before the
+  // project name box Text1 (design text one blank), and under it the options
+  // Option1 "新计算项目" and Option2 "已计算项目". A click on an option calls
+  // the window's handler (its Option1_Click / Option2_Click, which set
+  // ProjectState). `text1Change`, where given, is called on every change of
+  // Text1: a program that keeps one project name copies it into ProjectName
+  // there; one that copies the name into a window's own name when the window
+  // is opened passes none (or its handler that does nothing).
+  //   b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); },
+  //                [this] { Text1_Change(); });
+  ProjectRowParts ProjectRow(std::function<void()> option1Click, std::function<void()> option2Click,
+                             std::function<void()> text1Change = {});
   // A horizontal row for the window's own widgets.
   QHBoxLayout* Row();
   // Space between blocks.
@@ -132,6 +166,22 @@ class FormBuilder {
   // Helpers that make single named widgets.
   static QLabel* MakeLabel(const Run& run, QWidget* parent);
   static QLineEdit* MakeBox(const QString& name, const QString& designText, QWidget* parent);
+
+  // Label helpers, for windows that lay out their own rows.
+  // A label in small type (three quarters of the window's), aligned low as a
+  // subscript or high as a superscript of the label before it in a row:
+  //   row->addWidget(FormBuilder::MakeLabel({"Label6", "V"}, this));
+  //   row->addWidget(FormBuilder::SmallLabel({QString(), "2"}, this));
+  static QLabel* SmallLabel(const Run& run, QWidget* parent, SmallPlace place = SmallPlace::Subscript);
+  // A label that wraps its text at a fixed width and is as tall as the text
+  // needs, so that no line of it is cut off.
+  static void FitWrapped(QLabel* label, int width);
+  // Set the text of a label made by FitWrapped (one filled at load or by a
+  // computation) and fit its height to the new text.
+  static void SetWrapped(QLabel* label, const QString& text);
+  // A label that keeps one line's height while it is blank (one filled at
+  // load or by a computation), so that what stands under it does not move.
+  static void KeepLineHeight(QLabel* label);
 
  private:
   QWidget* SymbolCell(const BoxSpec& box);

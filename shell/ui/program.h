@@ -55,4 +55,18 @@ class ProgramBase : public QObject {
   std::vector<QPointer<QWidget>> windows_;
 };
 
+// Create a program of type P and its main window F (made as F(program)),
+// keep the window in the program's slot `mainWindow` and follow it, and run
+// its Form_Load where it has one. The program ends with its last window.
+//   QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
+template <class P, class F>
+F* CreateMainWindow(QPointer<F> P::*mainWindow) {
+  auto* program = new P;
+  auto* form = new F(*program);
+  program->*mainWindow = form;
+  program->Track(form);
+  if constexpr (requires { form->Form_Load(); }) form->Form_Load();
+  return form;
+}
+
 }  // namespace shell

@@ -338,31 +338,42 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
     s2.M = Wst + Wso + Th + wet2 + dg * a2 * zs2 / 2.0 * (a2 / 3.0 - B2 / 2.0);
   }
 
-  // Base pressure and uplift at sections 3 and 4. The uplift head runs
-  // linearly from h2 at the toe tip to h1 at the heel end; each section takes
-  // it at its own distance from the toe tip.
+  // Base pressure and uplift at sections 3 and 4. The base pressures are
+  // those left after the uplift of the stability calculation, so the
+  // sections take that same uplift back: with a water stop a uniform head
+  // h1, otherwise a head running linearly from h2 at the toe tip to h1 at
+  // the heel end, each section taking it at its own distance from the toe
+  // tip.
   const double L3 = B - B2 - B4 - B5;
   const double L4 = B4 + B5;
   const double s3b = sb + (sf - sb) * L3 / B;
   const double s4b = sb + (sf - sb) * (B - B4 - B5) / B;
-  const double u3 = kW * (h2 + (h1 - h2) / B * (B4 + B2 + B5));
-  const double u4 = kW * (h2 + (h1 - h2) / B * (B4 + B5));
+  const bool uniformUplift = waterStopMode == WaterStop;
+  const double headToe = uniformUplift ? h1 : h2;  // at the toe tip
+  const double u3 = kW * (headToe + (h1 - headToe) / B * (B4 + B2 + B5));
+  const double u4 = kW * (headToe + (h1 - headToe) / B * (B4 + B5));
 
-  // Section 3, the heel where back steps 2 and 3 meet.
+  // Section 3, the heel where back steps 2 and 3 meet. The surcharge on
+  // the fill over the heel presses on it as it does on the base pressure.
   {
     const double l = L3 - B6;
-    double M = g1 * (H1 + H2) * L3 * L3 / 2.0 + g1 * B6 * H3 * (L3 - B6 / 2.0) + g1 * H3 * l * l / 3.0 +
+    double M = g1 * h0 * L3 * L3 / 2.0 + g1 * (H1 + H2) * L3 * L3 / 2.0 + g1 * B6 * H3 * (L3 - B6 / 2.0) + g1 * H3 * l * l / 3.0 +
                kConcrete * H3 * l * l / 6.0 + kConcrete * H4 * L3 * L3 / 2.0 - sb * L3 * L3 / 2.0 -
                (s3b - sb) * L3 * L3 / 6.0;
     if (in.h1 > t3)
       M += dg * ((H1 + H2 - zw) * L3 * L3 / 2.0 + H3 * l * l / 3.0 + B6 * H3 * (L3 - B6 / 2.0));
-    // Water standing over the slab but below step 3's top re-weighs the fill
-    // over step 3 by its height; water inside the slab wets no fill at all.
-    if (in.h1 > in.H4 && t3 >= in.h1) M += dg * (H1 + H2 + H3 - zw) * (l * l / 3.0 + B6 * (L3 - B6 / 2.0));
-    if (in.h1 > in.h2)
-      M -= u3 * L3 * L3 / 2.0 + (kW * h1 - u3) * L3 * L3 / 3.0;
-    else
-      M -= kW * h1 * L3 * L3 / 2.0 + (u3 - kW * h1) * L3 * L3 / 6.0;
+    // Water standing over the slab but below step 3's top wets the lower part
+    // of the heel prism and the tip of the fill triangle on step 3's slope: a
+    // triangle zs high and w = zs·l/H3 wide at the water table, whose
+    // centroid lies l − w/3 from the section. Water inside the slab wets no
+    // fill at all.
+    const double zs = H1 + H2 + H3 - zw;
+    if (in.h1 > in.H4 && t3 >= in.h1 && zs > 0.0) {
+      const double w = zs * l / H3;
+      M += dg * (zs * w / 2.0 * (l - w / 3.0) + zs * B6 * (L3 - B6 / 2.0));
+    }
+    // The uplift: a trapezoid from u3 at the section to 10·h1 at the heel end.
+    M -= u3 * L3 * L3 / 2.0 + (kW * h1 - u3) * L3 * L3 / 3.0;
     s3.M = M;
   }
 
@@ -379,11 +390,8 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
       const double s = B5 * (h2 - H4) / (H5 - H4);
       M -= kW * (h2 - H4) * B4 * (B4 / 2.0 + B5) + kW * (h2 - H4) * s / 2.0 * (B5 - s / 3.0);
     }
-    // The uplift: a trapezoid from 10·h2 at the toe tip to u4 at the section.
-    if (in.h1 > in.h2)
-      M += kW * h2 * L4 * L4 / 2.0 + (u4 - kW * h2) * L4 * L4 / 6.0;
-    else
-      M += u4 * L4 * L4 / 2.0 + (kW * h2 - u4) * L4 * L4 / 3.0;
+    // The uplift: a trapezoid from its toe-tip value to u4 at the section.
+    M += kW * headToe * L4 * L4 / 2.0 + (u4 - kW * headToe) * L4 * L4 / 6.0;
     s4.M = M;
   }
 

@@ -16,9 +16,10 @@ constexpr double kW = kWaterUnitWeight;
 constexpr double kConcrete = 24.0;
 
 // A weight of the section and its moment about the section's centre: the
-// weight and the product are singles, as the stored values are.
+// weight and the product are singles, as the stored values are, and so are
+// their sums (a thrust moment, a double, is added to the sum afterwards).
 struct Load {
-  double N = 0, M = 0;
+  float N = 0, M = 0;
   void Add(double w, double lever) {
     const float W = sgl(w);
     N += W;

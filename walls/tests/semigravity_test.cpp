@@ -57,20 +57,22 @@ void ExpectRel(double got, double want, const std::string& what, double rel = 2e
   EXPECT_NEAR(got, want, rel * std::max(1.0, std::fabs(want))) << what;
 }
 
+// The heel section carries the surcharge on the fill over it, as the base
+// pressure under it does (γ1·h0·L3²/2 = 10·2²/2 = 20 kN·m here).
 const Expected kCases[] = {
     {"dry", 0, 0, 0, NoWaterStop, StemWaterCase::Dry, 258.15, 842.25, 0, 0, 0, 0, 0, 0, 0, 0,
      127.999739, 275.999436, 471.87, 1232.914, 275.999436, 0.222080099, 135.909759, 73.8102411,
      1.84134013, 1.47459676, 4.46708884,
      {{15.412, 40.8, 68.8296296, 24.7713087},
       {95.836, 130.8, 168.362667, 10.1269482},
-      {56.715, 0, 85.0725, 20.0417291},
+      {76.715, 0, 115.0725, 14.816746},
       {59.399, 0, 439.992593, 3.87506524}}},
     {"step 1", 4.5f, 1.2f, 0, NoWaterStop, StemWaterCase::Step1, 190.95, 613.036667, 84, 286.516667,
      6.2, 2.80666667, 128.25, 344.25, 101.25, 7.2, 100.999794, 235.499519, 366.62, 1295.904,
      731.624519, 0.71086007, 158.690524, 4.25169809, 37.324034, 0.751849039, 1.77126923,
      {{15.544, 40.85, 69.7518519, 24.4437955},
       {114.004333, 132.65, 215.578222, 7.90896215},
-      {104.007778, 0, 156.011667, 10.9286699},
+      {124.007778, 0, 186.011667, 9.16609173},
       {71.1978889, 0, 527.39177, 3.2328908}}},
     // h2 between H4 and H5: the water over the thickening is a triangle.
     {"step 2", 3.0f, 0.7f, 0, NoWaterStop, StemWaterCase::Step2, 221.15, 710.85, 46.25, 164.25, 1.4,
@@ -78,19 +80,21 @@ const Expected kCases[] = {
      0.417394146, 138.105322, 39.3480116, 3.50984245, 1.0073052, 2.36735394,
      {{15.412, 40.8, 68.8296296, 24.7713087},
       {96.8636667, 131.1, 170.903111, 9.97641289},
-      {71.3425926, 0, 107.013889, 15.9325114},
+      {91.3425926, 0, 137.013889, 12.4439939},
       {62.5864074, 0, 463.603018, 3.67771549}}},
     // Water table on step 3, a water stop: uniform uplift, water above the
-    // stop only. The heel section re-weighs the wet fill over step 3 in
-    // proportion to its height (the method's simplification): the polygon
-    // value 61.6546296 plus 2·(0.7²/3 − 0.2333333·0.5444444) = 61.7272222.
+    // stop only; the heel and toe sections take that uniform uplift too (a
+    // head running from h2 at the toe would give M3 = 61.6546296 + 20 and
+    // M4 = 55.5267778). The heel section re-weighs only the wet tip of the
+    // fill triangle on step 3's slope (polygon clipped at the water table);
+    // the whole triangle scaled by zs/H3 would add 0.0725926 to M3.
     {"step 3", 1.5f, 0.7f, 0.3f, WaterStop, StemWaterCase::Step3, 245.883333, 796.527037, 15.3333333,
      57.1537037, 1.4, 0.493333333, 67.5, 151.875, 11.25, 0.8, 124.999745, 274.499439, 408.836667,
      1245.18474, 431.999439, 0.260977567, 122.466577, 59.2386078, 2.06734395, 1.2073457, 2.88237583,
      {{15.412, 40.8, 68.8296296, 24.7713087},
       {95.836, 130.8, 168.362667, 10.1269482},
-      {61.7272222, 0, 92.5908333, 18.4143499},
-      {55.5267778, 0, 411.309465, 4.14529726}}},
+      {79.2842593, 0, 118.926389, 14.3365994},
+      {59.2304815, 0, 438.744307, 3.88609031}}},
     // Front water deeper than the groundwater: the uplift head falls from
     // the toe to the heel.
     {"h2 above h1", 2.5f, 3.0f, 0, NoWaterStop, StemWaterCase::Step2, 230.05, 740.995, 35.125,
@@ -98,7 +102,7 @@ const Expected kCases[] = {
      1315.03442, 565.096673, 0.273072021, 114.99178, 53.6059982, 2.14512897, 1.43262014, 2.32709637,
      {{15.412, 40.8, 68.8296296, 24.7713087},
       {95.9363333, 130.875, 168.580222, 10.1138792},
-      {53.6018519, 0, 80.4027778, 21.205735},
+      {73.6018519, 0, 110.402778, 15.443452},
       {51.3871481, 0, 380.645542, 4.47923281}}},
 };
 
@@ -170,7 +174,7 @@ TEST(SemiGravityWallCase, WaterTableAtTheTopKeepsATinyDryLayer) {
 
 TEST(SemiGravityWallCase, WaterInsideTheBaseSlabWetsNoFill) {
   // 0 < h1 < H4: the fill stays dry and the heel section takes only the
-  // uplift of that head (reference script: M3 = 56.7290741); re-weighing
+  // uplift of that head (reference script: M3 = 76.7290741); re-weighing
   // the fill by the negative height H1 + H2 + H3 − zw would lower M3.
   SemiGravityInputs in = Wall();
   in.h1 = 0.3f;
@@ -179,8 +183,8 @@ TEST(SemiGravityWallCase, WaterInsideTheBaseSlabWetsNoFill) {
   EXPECT_EQ(r.waterCase, StemWaterCase::Dry);
   ExpectRel(r.Wsoil, 258.15, "W_soil");
   EXPECT_EQ(r.Wwback, 0.0);
-  ExpectRel(r.sections[2].M, 56.7290741, "M3", 1e-6);
-  ExpectRel(r.sections[2].K, 20.036757, "K3", 1e-6);
+  ExpectRel(r.sections[2].M, 76.7290741, "M3", 1e-6);
+  ExpectRel(r.sections[2].K, 14.8140282, "K3", 1e-6);
 }
 
 TEST(SemiGravityWallCase, CaseBoundariesCompareAsSingles) {

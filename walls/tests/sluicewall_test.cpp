@@ -120,6 +120,23 @@ TEST(SluiceWallCase, CaseBoundariesCompareAsSingles) {
   EXPECT_NEAR(above.Mb, r.Mb, 0.05);
 }
 
+TEST(SluiceWallCase, WeightSumsAreSingles) {
+  // B0 = 0.3, B1 = 0.75, H1 = 1.3, H2 = 3.7, dry: Nb = 36 + 19.98 + 10.53 +
+  // 14.985 = 81.495 exactly. The four single weights summed in single
+  // precision give 81.495003 (python3, struct-packed float32 after each
+  // addition), so RoundTo shows 81.5; summed in double they give 81.494999
+  // and 81.49.
+  SluiceWallInputs in = Wall(0.0f);
+  in.B0 = 0.3f;
+  in.B1 = 0.75f;
+  in.H1 = 1.3f;
+  in.H2 = 3.7f;
+  const SluiceWallResults r = SluiceWallCase(in);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.waterCase, SluiceWaterCase::Dry);
+  EXPECT_DOUBLE_EQ(r.Nb, 81.5);
+}
+
 TEST(SluiceWallCase, LowWaterAboveAShortSlope) {
   // H1 = 4 > H2 = 2: the half-height section lies in the vertical part
   // (t_m = B0, no fill over it), and h1 = 2.5 ≤ H/2 stands above the top of

@@ -441,7 +441,7 @@ TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
   EXPECT_EQ(TextOf(f5, "Text35"), "30");
   EXPECT_EQ(Boxes(f5, 18, 22), QStringList({"15.41", "40.8", "0.9", "68.83", "24.77"}));
   EXPECT_EQ(Boxes(f5, 23, 27), QStringList({"96.86", "131.1", "1.5", "170.9", "9.98"}));
-  EXPECT_EQ(Boxes(f5, 28, 32), QStringList({"71.34", "0", "2", "107.01", "15.93"}));
+  EXPECT_EQ(Boxes(f5, 28, 32), QStringList({"91.34", "0", "2", "137.01", "12.44"}));
   EXPECT_EQ(Boxes(f5, 33, 34), QStringList({"62.59", "0"}));
   EXPECT_EQ(Boxes(f5, 36, 38), QStringList({"0.9", "463.6", "3.68"}));
   EXPECT_EQ(TextOf(f5, "Label35"), "φ");

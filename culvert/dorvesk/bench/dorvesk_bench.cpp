@@ -2,11 +2,8 @@
 #include "circular.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace dorvesk;
@@ -71,34 +68,12 @@ BENCHMARK(BM_DiameterSearchAtItsBound)->Unit(benchmark::kMillisecond);
 
 // One compute click of Form2: read the boxes, save, compute, show.
 void BM_ComputeClick(benchmark::State& s) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Check1")->click();
-  form1->findChild<QAbstractButton*>("Command2")->click();
-  QWidget* f2 = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "Form2") f2 = w;
-  const QStringList values = {"2", "100", "1.5", "0.15", "1000", "0.014", "0.8", "0.4"};
-  for (int i = 0; i < values.size(); ++i)
-    f2->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
-  auto* compute = f2->findChild<QAbstractButton*>("Command2");
-  for (auto _ : s) compute->click();
-  QDir::setCurrent(previous);
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  benchsupport::TimeComputeClick(
+      s, CreateForm1,
+      {.form1Clicks = {"Option1", "Check1", "Command2"},
+       .window = "Form2",
+       .boxes = benchsupport::NumberedBoxes({"2", "100", "1.5", "0.15", "1000", "0.014", "0.8", "0.4"})});
 }
 BENCHMARK(BM_ComputeClick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

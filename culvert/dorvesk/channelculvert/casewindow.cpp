@@ -75,6 +75,17 @@ ChannelCulvertWindow::ChannelCulvertWindow(const CaseWindowLayout& layout)
   b.Finish();
   for (const QString& box : layout.afterOneSlash) PrefixOneSlash(this, box);
 
+  // Results (and the hint line's verdict) are not left beside inputs that
+  // the user has changed since they were computed.
+  ClearResultsOnEdit(inputs_, [this] {
+    bool shown = ClearBoxes(results_);
+    if (QLabel* hint = Lbl("Label15")) {
+      shown = shown || !hint->text().trimmed().isEmpty();
+      hint->clear();
+    }
+    return shown;
+  });
+
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });

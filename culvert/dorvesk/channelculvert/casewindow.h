@@ -3,7 +3,8 @@
 // the compute button, the results table of five boxes, the print and end
 // buttons, an optional hint line and the message line. The circular
 // (Dorvesk) and the rectangular (Runsavel) channel-culvert calculators build
-// their case windows on it.
+// their case windows on it. Once the user edits an input box, the results
+// and the hint line are blanked (Form::ClearResultsOnEdit).
 #pragma once
 
 #include "form.h"

@@ -6,7 +6,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,36 +14,17 @@ using namespace testsupport;
 
 namespace {
 
-class DorveskWindows : public InScratchDir {
+class DorveskWindows : public WindowTest<dorvesk::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = dorvesk::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  QWidget* Open(const QString& caseBox, const QString& form) {
-    Click(form1_, caseBox);
-    Click(form1_, "Command2");
-    return TopLevel(form);
-  }
-
   // The example culvert, with the case's third and fifth box.
   void Fill(QWidget* w, const QString& third, const QString& fifth) {
     const QStringList values = {"2", "100", third, "0.15", fifth, "0.014", "0.8", "0.4"};
-    for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
+    TypeAll(w, Numbered("Text", 1, values.size()), values);
   }
 
   QStringList Results(QWidget* w) {
-    QStringList r;
-    for (int i = 11; i <= 15; ++i) r << TextOf(w, QString("Text%1").arg(i));
-    return r;
+    return TextsOf(w, Numbered("Text", 11, 15));
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 struct WindowCase {
@@ -180,6 +160,25 @@ TEST_F(DorveskWindows, PressureFlowShowsTheHintAndNoOldResults) {
   EXPECT_EQ(TextOf(f2, "Text15"), "1.185");
 }
 
+TEST_F(DorveskWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open("Check1", "Form2");
+  Fill(f2, "1.5", "1000");
+  Click(f2, "Command2");
+  ASSERT_EQ(TextOf(f2, "Text15"), "1.185");
+  Type(f2, "Text7", "0.9");
+  EXPECT_EQ(Results(f2), QStringList({"", "", "", "", ""}));
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+
+  Type(f2, "Text1", "10");  // pressure flow: the hint line holds the verdict
+  Click(f2, "Command2");
+  ASSERT_NE(TextOf(f2, "Label15").trimmed(), "");
+  Type(f2, "Text1", "2");
+  EXPECT_EQ(TextOf(f2, "Label15").trimmed(), "");
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f2, "dorvesk-Form2-edited");
+}
+
 TEST_F(DorveskWindows, ImpossibleDataGivesAMessageAndBlankResults) {
   Click(form1_, "Option1");
   QWidget* f6 = Open("Check4", "Form6");
@@ -224,7 +223,7 @@ TEST_F(DorveskWindows, ASlowCulvertShowsNegativeLosses) {
   Click(form1_, "Option1");
   QWidget* f6 = Open("Check4", "Form6");
   const QStringList values = {"2", "100", "1.2", "0.15", "2", "0.014", "3", "0.4"};
-  for (int i = 0; i < values.size(); ++i) Type(f6, QString("Text%1").arg(i + 1), values[i]);
+  TypeAll(f6, Numbered("Text", 1, values.size()), values);
   Click(f6, "Command2");
   EXPECT_EQ(Results(f6), QStringList({"-0.467", "0.044", "-0.244", "-0.179", "2255.2"}));
 }
@@ -236,7 +235,7 @@ TEST_F(DorveskWindows, PrintWritesThePageAndEndClosesEverything) {
   EXPECT_EQ(ReadFile("q-Form6.pdf").rfind("%PDF", 0), 0u);
   Open("Check1", "Form2");
   Click(f6, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   for (const char* f : {"Form1", "Form2", "Form6"}) EXPECT_EQ(TopLevel(f), nullptr) << f;
 }
 

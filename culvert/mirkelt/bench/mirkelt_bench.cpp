@@ -4,11 +4,8 @@
 #include "basin.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace mirkelt;
@@ -58,35 +55,14 @@ void BM_CaseAtPassBound(benchmark::State& state) {
 BENCHMARK(BM_CaseAtPassBound);
 
 void BM_ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = CreateForm1();
-  form1->findChild<QAbstractButton*>("Check3")->click();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Command2")->click();
-  QWidget* form4 = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "Form4") form4 = w;
-  const QStringList boxes = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text20",
-                             "Text7", "Text8", "Text10", "Text11", "Text12", "Text22"};
-  const QStringList values = {"20", "2", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "0.5", "0"};
-  for (int i = 0; i < boxes.size(); ++i) form4->findChild<QLineEdit*>(boxes[i])->setText(values[i]);
-  auto* compute = form4->findChild<QAbstractButton*>("Command2");
-  for (auto _ : state) compute->click();
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(
+      state, CreateForm1,
+      {.form1Clicks = {"Check3", "Option1", "Command2"},
+       .window = "Form4",
+       .boxes = benchsupport::Boxes({"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text20", "Text7",
+                                     "Text8", "Text10", "Text11", "Text12", "Text22"},
+                                    {"20", "2", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "0.5", "0"})});
 }
 BENCHMARK(BM_ComputeClick)->Name("Form4 compute click")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

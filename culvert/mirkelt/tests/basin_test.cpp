@@ -97,6 +97,22 @@ TEST(StillingBasinCase, MatchesWorkedValuesForEachRegimeAndBasinKind) {
        {"3.11", "0.6", "1.8", "0", "0.59", "8.28", "6.21"}, ""},
       {"larger discharge, combined", With([](BasinInputs& in) { in.Q = 20; }), CombinedBasin,
        {"3.48", "0.56", "1.89", "0.37", "0.3", "9.18", "6.89"}, ""},
+      // A reduced depth whose sill is still below 0.3 of it is reduced again.
+      // By hand: T = 1.7 + 0.1 + 2 = 3.8; q = 0.5556 m²/s; the depth passes
+      // 0.4934, 0.5751, 0.5751 converge, 0.58 > 0.5 gives d = 0.65·0.58 =
+      // 0.377 → 0.38; with T = 4.18, hc = 0.07, h'' = 0.035·(√(1 + 7.335/
+      // 0.010002) - 1)·(5.4/6.48)^0.25 = 0.8728 → 0.87, Hv = 0.0144, H1 =
+      // 0.2488^(2/3) - Hv = 0.3811, C = 0.87 - 0.3811 - 0.38 = 0.1089 < 0.114:
+      // d = 0.65·0.38 = 0.247 → 0.25; T = 4.05, hc = 0.07, h'' = 0.87, C =
+      // 0.2389, s = 0.154 so σs = 1, C = 1.05·0.87 - 0.3811 - 0.25 = 0.2824 →
+      // 0.28; Lj = 6.9·0.80 = 5.52, basin 4.14. A separate single-precision
+      // rendering of the method gives the same.
+      {"combined, depth reduced twice",
+       With([](BasinInputs& in) {
+         in.Q = 3; in.H = 1.7f; in.V0 = 0; in.D = 1.6f; in.B = 2.7f; in.P = 2;
+         in.B1 = 5.4f; in.B2 = 6.48f; in.hs = 0.3f; in.xi = 0;
+       }),
+       CombinedBasin, {"4.05", "0.07", "0.87", "0.25", "0.28", "5.52", "4.14"}, ""},
       // Converged depth 0.07 m, not above 0.5 m: the sill with that depth.
       {"combined, shallow basin with sill",
        With([](BasinInputs& in) { in.Q = 4; in.hs = 0.2f; in.B2 = 5.5f; in.H = 1.0f; in.P = 0; }),

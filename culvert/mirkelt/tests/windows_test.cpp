@@ -5,7 +5,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 
@@ -17,45 +16,23 @@ const QStringList InputBoxes = {"Text1", "Text2", "Text3", "Text4", "Text5", "Te
                                 "Text7", "Text8", "Text10", "Text11", "Text12", "Text22"};
 const QStringList ResultBoxes = {"Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19"};
 
-class MirkeltWindows : public InScratchDir {
+class MirkeltWindows : public WindowTest<mirkelt::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = mirkelt::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  QWidget* Open(const QString& kindBox = {}) {
-    if (!kindBox.isEmpty()) Click(form1_, kindBox);
-    Click(form1_, "Command2");
-    return TopLevel("Form4");
-  }
+  QWidget* Open(const QString& kindBox = {}) { return WindowTest::Open(kindBox, "Form4"); }
 
   // The short culvert of the engine tests, in table order:
   // Q, H, V0, L, D, B, n, i, P, B1, B2, hs, ξ.
   void Fill(QWidget* w, QStringList values = {}) {
     if (values.isEmpty())
       values = {"10", "2", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "0.5", "0.3"};
-    for (int i = 0; i < values.size(); ++i) Type(w, InputBoxes[i], values[i]);
+    TypeAll(w, InputBoxes.mid(0, values.size()), values);
   }
 
-  QStringList Results(QWidget* w) {
-    QStringList r;
-    for (const QString& b : ResultBoxes) r << TextOf(w, b);
-    return r;
-  }
+  QStringList Results(QWidget* w) { return TextsOf(w, ResultBoxes); }
 
   QStringList HintRow(QWidget* w) {
-    QStringList r;
-    for (const char* n : {"Label77", "Label80", "Label79", "Label83", "Label81", "Text21", "Label84"})
-      r << TextOf(w, n);
-    return r;
+    return TextsOf(w, {"Label77", "Label80", "Label79", "Label83", "Label81", "Text21", "Label84"});
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 }  // namespace
@@ -112,6 +89,22 @@ TEST_F(MirkeltWindows, ComputesEachKindInTheOpenWindow) {
   SaveWindowPng(f4, "mirkelt-Form4-combined");
 }
 
+TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
+  Click(form1_, "Option1");
+  QWidget* f4 = Open("Check1");
+  Fill(f4);
+  Click(f4, "Command2");
+  ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
+  ASSERT_NE(TextOf(f4, "Label65"), "");
+  Type(f4, "Text12", "0.8");  // the tailwater the hint was about
+  EXPECT_EQ(Results(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(HintRow(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(TextOf(f4, "Label65"), "");
+  EXPECT_FALSE(Find<QLineEdit>(f4, "Text21")->isVisible());
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f4, "mirkelt-Form4-edited");
+}
+
 TEST_F(MirkeltWindows, RecordIsWrittenInFieldOrderAndReadBackIntoTheSameBoxes) {
   Type(form1_, "Text1", "k");
   Click(form1_, "Option1");
@@ -122,8 +115,7 @@ TEST_F(MirkeltWindows, RecordIsWrittenInFieldOrderAndReadBackIntoTheSameBoxes) {
   // Q, H, V0, L, D, B, i, P, B1, B2, hs, n, ξ
   EXPECT_EQ(ReadFile("khx.dat"), "20,3.5,0.5,10,2,2.5,0.01,1,5.5,6,3.2,2,0.5\r\n");
   EXPECT_EQ(Results(f4), QStringList({"4.49", "0.47", "2.12", "0", "0", "11.38", "8.54"}));
-  f4->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f4);
 
   WriteFile("khx.dat", "7,1.5,0.25,30,1.8,2,0.005,0.75,4.5,5,1.25,2,0.125\r\n");
   Click(form1_, "Option2");
@@ -197,8 +189,7 @@ TEST_F(MirkeltWindows, MissingOrShortFileLeavesTheStartingTexts) {
   QWidget* f4 = Open("Check1");  // no option: read as an existing project
   EXPECT_EQ(TextOf(f4, "Text2"), " ");
   EXPECT_TRUE(TextOf(f4, "Message").contains("hx.dat")) << TextOf(f4, "Message").toStdString();
-  f4->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f4);
   WriteFile("hx.dat", "1,2,3\r\n");
   QWidget* again = Open();
   EXPECT_EQ(TextOf(again, "Text1"), "");
@@ -263,7 +254,7 @@ TEST_F(MirkeltWindows, PrintAndEnd) {
   Click(f4, "Command1");
   EXPECT_FALSE(TextOf(f4, "Message").isEmpty());
   Click(f4, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_EQ(TopLevel("Form4"), nullptr);
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }

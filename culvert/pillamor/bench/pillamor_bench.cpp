@@ -3,11 +3,8 @@
 #include "pipe.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace pillamor;
@@ -44,35 +41,13 @@ BENCHMARK(BM_Case<PipeDiameterCase>)->Name("PipeDiameterCase");
 BENCHMARK(BM_Case<PipeDischargeCase>)->Name("PipeDischargeCase");
 
 void BM_ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = CreateForm1();
-  form1->findChild<QAbstractButton*>("Check5")->click();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Command2")->click();
-  QWidget* form3 = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "Form3") form3 = w;
-  const QStringList values = {"5", "100", "2", "0.5", "0.4", "0.014", "0.3", "0.1", "0.2", "0.1"};
-  for (int i = 0; i < values.size(); ++i)
-    form3->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
-  form3->findChild<QAbstractButton*>("Option1")->click();
-  auto* compute = form3->findChild<QAbstractButton*>("Command2");
-  for (auto _ : state) compute->click();
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(
+      state, CreateForm1,
+      {.form1Clicks = {"Check5", "Option1", "Command2"},
+       .window = "Form3",
+       .boxes = benchsupport::NumberedBoxes({"5", "100", "2", "0.5", "0.4", "0.014", "0.3", "0.1", "0.2", "0.1"}),
+       .windowClicks = {"Option1"}});
 }
 BENCHMARK(BM_ComputeClick)->Name("Form3 compute click")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

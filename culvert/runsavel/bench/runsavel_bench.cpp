@@ -2,11 +2,8 @@
 #include "channel.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace runsavel;
@@ -62,34 +59,12 @@ BENCHMARK(BM_DepthAndLossCase);
 
 // One compute click of Form8: read the boxes, save, compute, show.
 void BM_ComputeClick(benchmark::State& s) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Check1")->click();
-  form1->findChild<QAbstractButton*>("Command2")->click();
-  QWidget* f8 = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "Form8") f8 = w;
-  const QStringList values = {"3", "80", "2", "0.15", "1000", "0.014", "0.8", "0.4"};
-  for (int i = 0; i < values.size(); ++i)
-    f8->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
-  auto* compute = f8->findChild<QAbstractButton*>("Command2");
-  for (auto _ : s) compute->click();
-  QDir::setCurrent(previous);
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  benchsupport::TimeComputeClick(
+      s, CreateForm1,
+      {.form1Clicks = {"Option1", "Check1", "Command2"},
+       .window = "Form8",
+       .boxes = benchsupport::NumberedBoxes({"3", "80", "2", "0.15", "1000", "0.014", "0.8", "0.4"})});
 }
 BENCHMARK(BM_ComputeClick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

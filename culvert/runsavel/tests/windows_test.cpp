@@ -6,7 +6,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,36 +14,17 @@ using namespace testsupport;
 
 namespace {
 
-class RunsavelWindows : public InScratchDir {
+class RunsavelWindows : public WindowTest<runsavel::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = runsavel::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  QWidget* Open(const QString& caseBox, const QString& form) {
-    Click(form1_, caseBox);
-    Click(form1_, "Command2");
-    return TopLevel(form);
-  }
-
   // The example channel, with the case's third and fifth box.
   void Fill(QWidget* w, const QString& third, const QString& fifth) {
     const QStringList values = {"3", "80", third, "0.15", fifth, "0.014", "0.8", "0.4"};
-    for (int i = 0; i < values.size(); ++i) Type(w, QString("Text%1").arg(i + 1), values[i]);
+    TypeAll(w, Numbered("Text", 1, values.size()), values);
   }
 
   QStringList Results(QWidget* w) {
-    QStringList r;
-    for (int i = 17; i <= 21; ++i) r << TextOf(w, QString("Text%1").arg(i));
-    return r;
+    return TextsOf(w, Numbered("Text", 17, 21));
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 const QStringList kBlank = {"", "", "", "", ""};
@@ -81,7 +61,7 @@ TEST_F(RunsavelWindows, EachCaseComputesSavesAndShows) {
     EXPECT_EQ(TextOf(w, "Label62"), "ξ");
     EXPECT_EQ(TextOf(w, "Label70"), QString(c.tilde));
     EXPECT_EQ(TextOf(w, "Label79"), "～");
-    EXPECT_EQ(w->findChild<QLabel*>("Label15"), nullptr);  // no hint line
+    EXPECT_EQ(FindOptional<QLabel>(w, "Label15"), nullptr);  // no hint line
     SaveWindowPng(w, std::string("runsavel-") + c.form + "-new");
     Fill(w, c.third, c.fifth);
     Click(w, "Command2");
@@ -99,8 +79,7 @@ TEST_F(RunsavelWindows, TheWidthComesBackExactlyAsTyped) {
   Fill(f8, "2.50", "1000");
   Click(f8, "Command2");
   EXPECT_EQ(ReadFile("wjh3.dat"), "3,80,\"2.50\",0.15,1000,0.014,0.8,0.4\r\n");
-  f8->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f8);
 
   Click(form1_, "Option2");
   QWidget* again = Open("Check1", "Form8");
@@ -166,6 +145,20 @@ TEST_F(RunsavelWindows, ExistingProjectLoadsItsCaseFileAndAMissingOneSaysSo) {
   EXPECT_EQ(TextOf(f6, "Text1"), " ");
 }
 
+TEST_F(RunsavelWindows, EditingAnInputTakesAwayTheResultsOfTheOldData) {
+  Click(form1_, "Option1");
+  for (const auto& [caseBox, form] : {std::pair{"Check4", "Form6"}, {"Check1", "Form8"}}) {
+    QWidget* w = Open(caseBox, form);
+    Fill(w, QString(form) == "Form6" ? "1.2" : "2", "1000");
+    Click(w, "Command2");
+    ASSERT_NE(TextOf(w, "Text21"), "") << form;
+    Type(w, "Text3", QString(form) == "Form6" ? "1.3" : "2.5");
+    EXPECT_EQ(Results(w), kBlank) << form;
+    EXPECT_EQ(TextOf(w, "Message"), shell::Form::DataChangedMessage()) << form;
+  }
+  SaveWindowPng(TopLevel("Form8"), "runsavel-Form8-edited");
+}
+
 TEST_F(RunsavelWindows, ImpossibleDataGivesAMessageAndBlankResults) {
   Click(form1_, "Option1");
   QWidget* f6 = Open("Check4", "Form6");
@@ -197,7 +190,7 @@ TEST_F(RunsavelWindows, ASlopeSearchShortOfItsToleranceSaysSo) {
   Click(form1_, "Option1");
   QWidget* f7 = Open("Check5", "Form7");
   const QStringList values = {"3", "80", "1.2", "0.5", "0.02", "0.014", "1.5", "0.5"};
-  for (int i = 0; i < values.size(); ++i) Type(f7, QString("Text%1").arg(i + 1), values[i]);
+  TypeAll(f7, Numbered("Text", 1, values.size()), values);
   Click(f7, "Command2");
   EXPECT_EQ(TextOf(f7, "Text20"), "4000");
   EXPECT_EQ(TextOf(f7, "Text21"), "2.93");
@@ -216,7 +209,7 @@ TEST_F(RunsavelWindows, NoCaseChosenOpensNothingAndEndClosesEverything) {
   Click(f7, "Command1");
   EXPECT_EQ(ReadFile(" -Form7.pdf").rfind("%PDF", 0), 0u);
   Click(f7, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   for (const char* f : {"Form1", "Form7"}) EXPECT_EQ(TopLevel(f), nullptr) << f;
 }
 

@@ -4,10 +4,8 @@
 #include "routing.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace tessarin;
@@ -63,30 +61,9 @@ BENCHMARK(BM_Routing<DeepPond>)->Name("FloodRoutingCase pond near 19 m")->Unit(b
 BENCHMARK(BM_Routing<NoBalance>)->Name("FloodRoutingCase 20 m bound")->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Command1")->click();
-  QWidget* form2 = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "Form2") form2 = w;
-  auto* compute = form2->findChild<QAbstractButton*>("Command1");
-  for (auto _ : state) compute->click();
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(state, CreateForm1,
+                                 {.form1Clicks = {"Option1", "Command1"}, .window = "Form2", .compute = "Command1"});
 }
 BENCHMARK(BM_ComputeClick)->Name("Form2 compute click (sample data)")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

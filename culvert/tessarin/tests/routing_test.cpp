@@ -125,6 +125,40 @@ TEST(FloodRouting, StrictComparisonOfSingleVolumes) {
   }
 }
 
+// Both volumes of the test are rounded to single before they are compared;
+// each row is a period 1 in which only that rounding turns the first trial
+// down (S = W as singles, S > W in double), so the depth is 0.002, not 0.001.
+// Worked out with IEEE binary32 emulated in python3 (struct 'f'):
+// - W: Qin 3e-8 and 0.99999994 (1 - 2^-24) give W = 1799.99994671 in double,
+//   the single 1800; the storage at 0.001 is exactly 1800 (V1 = 1799999.875).
+// - S: a pond holding 0.3 at depth 0 and 1800000 at 1 m stores
+//   1800.2998046875 at 0.001, so S = 1799.99980468 in double, the single
+//   1799.999755859375; Qin 0 and 0.99999988 (1 - 2^-23) give the single
+//   W 1799.999755859375 (1799.99978542 in double).
+TEST(FloodRouting, BothVolumesAreComparedAsSingles) {
+  struct Case {
+    const char* what;
+    float V0, V1, Qin0, Qin1;
+    float Vt1;  // the storage at the accepted 0.002 m
+  };
+  const Case cases[] = {
+      {"W rounded", 0.0f, 1799999.875f, 3e-8f, 0.99999994f, 3600.0f},
+      {"S rounded", 0.3f, 1800000.0f, 0.0f, 0.99999988f, 3600.299560546875f},
+  };
+  for (const Case& c : cases) {
+    RoutingInputs in;
+    in.storage = {{0, 1}, {c.V0, c.V1}};
+    in.rating = {{0, 30}, {0, 0}};
+    in.inflow.fill(1.0f);
+    in.inflow[0] = c.Qin0;
+    in.inflow[1] = c.Qin1;
+    const RoutingResults r = FloodRoutingCase(in);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.h[1], 0.002f) << c.what;
+    EXPECT_EQ(r.Vt[1], c.Vt1) << c.what;
+  }
+}
+
 TEST(FloodRouting, FloodBeyondTheTablesIsAMessageNotTheTwentyMetreBound) {
   // Four times the sample flood needs more than the storage table's 4.5 m in
   // period 14 (reference script); the discharge rating reaches 9.08 m.

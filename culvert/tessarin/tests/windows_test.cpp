@@ -5,7 +5,6 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -38,21 +37,9 @@ const QStringList SampleV = {"567.6", "1483.5", "1702.8", "1904.8999", "2111.3",
                              "8895",  "18719.201", "41420", "33284",   "8782.5",  "5342.5996",
                              "3218",  "2666",   "1801.7", "1302.9",    "1208.2999", "958.9"};
 
-class TessarinWindows : public InScratchDir {
+class TessarinWindows : public WindowTest<tessarin::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = tessarin::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  QWidget* Open() {
-    Click(form1_, "Command1");
-    return TopLevel("Form2");
-  }
+  QWidget* Open() { return WindowTest::Open({}, "Form2", "Command1"); }
 
   static QStringList Column(QWidget* w, const char* box) {
     QStringList r;
@@ -64,8 +51,6 @@ class TessarinWindows : public InScratchDir {
       if (!TextOf(w, name).trimmed().isEmpty()) return false;
     return true;
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 }  // namespace
@@ -121,6 +106,20 @@ TEST_F(TessarinWindows, NewProjectShowsTheSampleDataAndRoutesItAtOnce) {
       {"Label38", ")"}};
   for (const auto& [label, text] : headings) EXPECT_EQ(TextOf(f2, label), QString(text)) << label;
   SaveWindowPng(f2, "tessarin-Form2-computed");
+}
+
+TEST_F(TessarinWindows, EditingAnInputTakesAwayTheRoutingOfTheOldData) {
+  Click(form1_, "Option1");
+  QWidget* f2 = Open();
+  for (const char* box : {"Text5(15)", "Text2(3)", "Text8", "Text10"}) {
+    Click(f2, "Command1");
+    ASSERT_EQ(Column(f2, "Text6"), SampleH) << box;
+    const QString typed = TextOf(f2, box);
+    Type(f2, box, typed);  // typed again: no longer what was routed
+    EXPECT_TRUE(ResultsBlank(f2)) << box;
+    EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage()) << box;
+  }
+  SaveWindowPng(f2, "tessarin-Form2-edited");
 }
 
 TEST_F(TessarinWindows, StoredProjectWithFewerRowsKeepsTheSampleRowsBelow) {
@@ -185,8 +184,7 @@ TEST_F(TessarinWindows, MissingShortOrDamagedFilesFillNothing) {
     if (c.content) {
       EXPECT_EQ(ReadFile("pVostranet.dat"), c.content) << c.what;
     }
-    f2->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseWindow(f2);
   }
 }
 
@@ -251,8 +249,7 @@ TEST_F(TessarinWindows, CountsBeyondTheWindowAreRefusedAndFractionsReadTheirInte
   EXPECT_EQ(file.substr(0, 10), "10,9.5,1\r\n");
   EXPECT_EQ(file.size(), std::string(SampleFile).size() + 2);
 
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
   Click(form1_, "Option2");
   QWidget* again = Open();
   EXPECT_EQ(TextOf(again, "Message"), "");
@@ -329,7 +326,7 @@ TEST_F(TessarinWindows, PrintWithoutAPrinterWritesPdfAndEndClosesEverything) {
   Click(form1_, "Command2");
   EXPECT_TRUE(FileExists("t-Form1.pdf"));
   Click(f2, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_EQ(TopLevel("Form2"), nullptr);
   EXPECT_EQ(TopLevel("Form1"), nullptr);
 }

@@ -73,6 +73,17 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"long culvert", kLong, 2, 0.6f, 0.7679963111877441f, Regime::LongCulvert},
         RowCase{"long culvert, start at hk", kLong, 2, 0.2f, 0.7749960422515869f,
                 Regime::LongCulvert},
+        // The profile starts at the critical depth (q²/9.81)^(1/3) = 0.4671364
+        // (h = 0.2 below it) and the bisection compares the trial depth
+        // 0.7739961 with h0 = 0.7705688, which lies above the outlet depth:
+        // the profile depth is 0.7400170. Checked by a separate Python
+        // rendering of the written method with single rounding through
+        // struct; the same rendering gives 0.8259954 with the width
+        // calculator's critical-depth factor 1.1 and 0.8019957 with the
+        // outlet depth h compared in the bisection.
+        RowCase{"long culvert, profile from hc, bisection by the trial depth",
+                Culvert(2, 1.5f, 60, 0.001f, 0.014f, 0.3f, 0.5f), 2, 0.2f, 0.8319953083992004f,
+                Regime::LongCulvert},
         // The inlet depth lies below the outlet depth: the bed falls 0.12 m.
         RowCase{"long culvert, deep outlet", kLong, 3, 1.2f, 1.1940053701400757f,
                 Regime::LongCulvert},

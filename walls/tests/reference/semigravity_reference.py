@@ -148,19 +148,21 @@ def wall(g, h1, h2, d, mode, Rl=1100.0):
         return M, N, t, s, 1.55 * Rl / s
     S1 = stem_section(H - H1, B1)
     S2 = stem_section(H - H1 - H2, B2)
-    # toe root: base pressure and uplift up, concrete and water down
+    # toe root: base pressure and the uplift of the stability (the same head
+    # along the base) up, concrete and water down
     L4 = xf
     sig = lambda x: sfr + (sbr - sfr) * x / B
-    M4 = simpson(lambda x: (sig(x) + 10 * (h2 + (h1 - h2) * x / B)) * (L4 - x), 0, L4)
+    M4 = simpson(lambda x: (sig(x) + 10 * head(x)) * (L4 - x), 0, L4)
     toeconc = clip(concrete, left(xf))
     a, x, _ = area_centroid(toeconc); M4 -= 24 * a * (L4 - x)
     if h2 > H4 and len(toe) >= 3:
         a, x, _ = area_centroid(toe); M4 -= 10 * a * (L4 - x)
     S4 = (M4, None, H5, 6 * M4 / H5 ** 2, 1.55 * Rl / (6 * M4 / H5 ** 2))
-    # heel section at x = xf + B2 (exact where the fill over step 3 is all dry
-    # or all submerged)
+    # heel section at x = xf + B2: base pressure and uplift up; concrete,
+    # fill and the surcharge on the fill down
     xs = xf + B2
-    M3 = -simpson(lambda x: (sig(x) + 10 * (h2 + (h1 - h2) * x / B)) * (x - xs), xs, B)
+    M3 = -simpson(lambda x: (sig(x) + 10 * head(x)) * (x - xs), xs, B)
+    M3 += g1 * h0 * (B - xs) ** 2 / 2
     heelc = clip(concrete, right(xs))
     a, x, _ = area_centroid(heelc); M3 += 24 * a * (x - xs)
     fl = clip(fill, right(xs))

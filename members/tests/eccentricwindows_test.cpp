@@ -1,0 +1,276 @@
+// The eccentric-member windows driven by control name: opening by member
+// kind, data files, results and notes, the program-wide choices.
+#include "eccentricwindows.h"
+#include "windows.h"
+
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace testsupport;
+using brasselt::Form1;
+
+namespace {
+
+class EccentricWindows : public InScratchDir {
+ protected:
+  EccentricWindows() { f1 = brasselt::CreateForm1(); }
+  ~EccentricWindows() override {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    QApplication::processEvents();
+  }
+  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
+  QWidget* Open(const char* kindBox, const char* option, const char* form) {
+    Click(f1, kindBox);
+    Click(f1, option);
+    Click(f1, "Command2");
+    QWidget* w = TopLevel(form);
+    EXPECT_NE(w, nullptr) << form;
+    return w;
+  }
+  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
+    for (const auto& [box, text] : values) Type(w, box, text);
+  }
+  static void ClickAll(QWidget* w, std::initializer_list<const char*> boxes) {
+    for (const char* b : boxes) Click(w, b);
+  }
+  static bool Checked(QWidget* w, const char* box) { return Find<QAbstractButton>(w, box)->isChecked(); }
+
+  QWidget* f1 = nullptr;
+};
+
+// C25, Ⅱ, column, asymmetric, straight, both ends hinged; b 30, h0 46,
+// L 500, a = a' = 4, M 200, N 500, γd 1.2 (python: e0 40, η 1.082, e 64.29,
+// x 25.02, A's 5.49, As 16.41, ρ 1.189, ρ' 0.398).
+const std::vector<std::pair<const char*, const char*>> LargeCompression = {
+    {"Text1", "30"}, {"Text2", "46"}, {"Text3", "500"}, {"Text4", "4"},   {"Text5", "4"},
+    {"Text6", "200"}, {"Text7", "500"}, {"Text8", "1.2"}, {"Text17", "0"}};
+
+TEST_F(EccentricWindows, CompressionMemberSavesComputesAndShowsTheResults) {
+  Type(f1, "Text1", "col");
+  QWidget* f3 = Open("Check2", "Option1", "Form3");
+  ASSERT_NE(f3, nullptr);
+  EXPECT_EQ(f3->windowTitle(), "矩形截面偏心受压(拉)构件");
+  EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受压承载力计算成果表");
+  EXPECT_EQ(TextOf(f3, "Text17"), "0");
+  EXPECT_EQ(TextOf(f3, "Text1"), " ");
+  EXPECT_EQ(TextOf(f3, "Check16"), "Ⅱ 级钢筋");
+  EXPECT_EQ(TextOf(f3, "Label77"), "η");
+  EXPECT_EQ(TextOf(f3, "Label57"), "γ");
+  EXPECT_TRUE(TextOf(f3, "Label63").startsWith("[提示]  钢筋混凝土结构的结构系数一般采用 1.2；"));
+  EXPECT_NE(f3->findChild<QRadioButton*>("Option4"), nullptr);
+  SaveWindowPng(f3, "brasselt-Form3-new");
+
+  ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"});
+  Fill(f3, LargeCompression);
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Message"), "");
+  EXPECT_EQ(ReadFile("colxgp.dat"), "30,46,500,4,4,200,500,1.2,0\r\n");
+  const std::pair<const char*, const char*> expected[] = {
+      {"Text12", "40"},    {"Text13", "64.29"}, {"Text14", "1.082"}, {"Text15", "0.544"}, {"Text16", "25.02"},
+      {"Text18", "0.544"}, {"Text25", "500"},   {"Text9", "12.5"},   {"Text10", "310"},   {"Text11", "310"},
+      {"Text19", "310"},   {"Text20", "16.41"}, {"Text21", "1.189"}, {"Text22", "5.49"},  {"Text23", "0.398"}};
+  for (const auto& [box, text] : expected) EXPECT_EQ(TextOf(f3, box), text) << box;
+  EXPECT_EQ(TextOf(f3, "Label81"), "大偏压");
+  EXPECT_EQ(TextOf(f3, "Label52"), "计算配筋率");
+  EXPECT_EQ(program().m.handed.l0, 500);
+  EXPECT_EQ(program().m.handed.e, 64.29f);
+  EXPECT_EQ(program().m.handed.b, 30);
+  SaveWindowPng(f3, "brasselt-Form3-large");
+
+  // A small eccentricity past the height: the notes with their numbers.
+  Fill(f3, {{"Text1", "40"}, {"Text2", "56"}, {"Text3", "600"}, {"Text6", "60"}, {"Text7", "4000"}});
+  ClickAll(f3, {"Check8", "Option1"});
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Label81"), "小偏压");
+  EXPECT_EQ(TextOf(f3, "Text20"), "14.89");
+  EXPECT_EQ(TextOf(f3, "Text16"), "60");
+  EXPECT_EQ(TextOf(f3, "Label59"), "");
+  EXPECT_EQ(TextOf(f3, "Label90") + TextOf(f3, "Text24") + TextOf(f3, "Label105") + TextOf(f3, "Label107") +
+                TextOf(f3, "Label108"),
+            "按最小配筋率计算之远离轴向力一侧的钢筋面积为4.48cm2 。");
+  EXPECT_TRUE(TextOf(f3, "Label109").startsWith("计算的混凝土受压区计算高度 x="));
+  EXPECT_EQ(TextOf(f3, "Label110"), "cm > h，采用 x = h 。");
+  SaveWindowPng(f3, "brasselt-Form3-small");
+
+  // Back to the large case: every note of the small one goes.
+  Fill(f3, LargeCompression);
+  ClickAll(f3, {"Check7", "Option3"});
+  Click(f3, "Command1");
+  for (const char* label : {"Label59", "Label90", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110"})
+    EXPECT_EQ(TextOf(f3, label), "") << label;
+  EXPECT_EQ(TextOf(f3, "Text24"), "");
+  EXPECT_EQ(TextOf(f3, "Text26"), "");
+  Click(f3, "Command3");
+  EXPECT_TRUE(FileExists("col-Form3.pdf"));
+  // The crack check takes the member's width and cover.
+  Click(f3, "Command4");
+  QWidget* f9 = TopLevel("Form9");
+  ASSERT_NE(f9, nullptr);
+  EXPECT_EQ(TextOf(f9, "Text1"), "30");
+  EXPECT_EQ(TextOf(f9, "Text4"), "4");
+}
+
+TEST_F(EccentricWindows, TensionKindTitlesItsResultsAndDashesWhatItDoesNotCompute) {
+  Type(f1, "Text1", "tie");
+  QWidget* f3 = Open("Check3", "Option1", "Form3");
+  EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受拉承载力计算成果表");
+  // A straight tension member needs no end restraint.
+  ClickAll(f3, {"Check7", "Check16", "Check1", "Check21"});
+  Fill(f3, {{"Text1", "30"}, {"Text2", "46"}, {"Text3", "0"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "20"}, {"Text7", "400"}, {"Text8", "1.2"}, {"Text17", "0"}});
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Message"), "");
+  EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
+  for (const char* box : {"Text14", "Text16", "Text18", "Text25", "Text19"}) EXPECT_EQ(TextOf(f3, box), "----") << box;
+  EXPECT_EQ(TextOf(f3, "Text20"), "9.59");  // python: 9.5853
+  EXPECT_EQ(TextOf(f3, "Text22"), "5.9");   // 5.8986
+  EXPECT_EQ(ReadFile("tiexgp.dat"), "30,46,0,4,4,20,400,1.2,0\r\n");
+  // Compression chosen on the main window while the window stays open: the
+  // next compute designs and titles a compression member.
+  Click(f1, "Check2");
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受压承载力计算成果表");
+  EXPECT_TRUE(TextOf(f3, "Message").contains("尚未选取构件型式、构件两端约束情况")) << TextOf(f3, "Message").toStdString();
+  EXPECT_EQ(TextOf(f3, "Text20"), "");
+  EXPECT_EQ(TextOf(f3, "Label81"), "");
+  // Tension again; then another member kind on the main window leaves the
+  // window's own kind.
+  Click(f1, "Check3");
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
+  Click(f1, "Check1");
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
+  EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受拉承载力计算成果表");
+}
+
+TEST_F(EccentricWindows, ChoicesAreProgramWideAndShowInEveryWindow) {
+  QWidget* f3 = Open("Check2", "Option1", "Form3");
+  ClickAll(f3, {"Check8", "Check17", "Option2"});
+  QWidget* f6 = Open("Check5", "Option1", "Form6");
+  EXPECT_TRUE(Checked(f6, "Check8"));
+  EXPECT_TRUE(Checked(f6, "Check17"));
+  EXPECT_TRUE(Checked(f6, "Option2"));
+  Click(f6, "Option4");
+  EXPECT_FALSE(Checked(f3, "Option2"));
+  EXPECT_TRUE(Checked(f3, "Option4"));
+  ClickAll(f3, {"Check22", "Check21"});
+  EXPECT_FALSE(Checked(f3, "Check22"));
+  EXPECT_TRUE(Checked(f3, "Check21"));
+  // The flexural window shows the grade chosen here.
+  QWidget* f2 = Open("Check1", "Option1", "Form2");
+  EXPECT_TRUE(Checked(f2, "Check8"));
+}
+
+TEST_F(EccentricWindows, ArchNeedsItsLengthAndTypeAndSaysWhatIsMissing) {
+  Type(f1, "Text1", "arch");
+  QWidget* f3 = Open("Check2", "Option1", "Form3");
+  Fill(f3, LargeCompression);
+  ClickAll(f3, {"Check20"});
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Message"),
+            "尚未选取混凝土强度等级、钢筋级别、构件类型、钢筋布置方式、拱结构型式，基本资料已保存，未进行计算。");
+  EXPECT_TRUE(FileExists("archxgp.dat"));
+  ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check23"});
+  Click(f3, "Command1");
+  EXPECT_TRUE(TextOf(f3, "Message").contains("拱轴线长 S 应大于 0"));
+  Type(f3, "Text17", "1000");
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Message"), "");
+  EXPECT_EQ(TextOf(f3, "Text25"), "360");  // 0.36·S for a hingeless arch
+}
+
+TEST_F(EccentricWindows, TSectionSavesItsRecordWithTheCompressionCoverAndFallsBack) {
+  Type(f1, "Text1", "tc");
+  QWidget* f6 = Open("Check5", "Option1", "Form6");
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(f6->windowTitle(), "T 形截面偏心受压构件");
+  EXPECT_EQ(f6->findChild<QCheckBox*>("Check1"), nullptr);
+  EXPECT_NE(f6->findChild<QPushButton*>("Command5"), nullptr);
+  EXPECT_EQ(TextOf(f6, "Label44"), "正截面偏心受压承载力计算成果表");
+  SaveWindowPng(f6, "brasselt-Form6-new");
+  ClickAll(f6, {"Check7", "Check16", "Option2"});
+  // python: b 30, h 80, b'f 60, h'f 15, a 4, a' 3, M 530, N 300: the zone lies
+  // in the flange; the rectangle 60 wide gives As 23.50 .. 23.62, A's 4.56.
+  Fill(f6, {{"Text1", "30"}, {"Text2", "80"}, {"Text3", "600"}, {"Text27", "60"}, {"Text28", "15"},
+            {"Text4", "4"}, {"Text5", "3"}, {"Text6", "530"}, {"Text7", "300"}, {"Text8", "1.2"}});
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(ReadFile("tcxgt.dat"), "30,80,600,60,15,4,530,300,1.2,3\r\n");
+  const float As = TextOf(f6, "Text20").toFloat();
+  EXPECT_GE(As, 23.495f);
+  EXPECT_LE(As, 23.625f);
+  EXPECT_EQ(TextOf(f6, "Text12"), "176.67");
+  EXPECT_EQ(TextOf(f6, "Text22"), "4.56");
+  EXPECT_EQ(TextOf(f6, "Text23"), "0.1");
+  EXPECT_EQ(TextOf(f6, "Label81"), "大偏压");
+  EXPECT_EQ(TextOf(f6, "Label95"), "计算配筋率");
+  // The member stays a T section for the other windows.
+  EXPECT_EQ(program().m.handed.b, 30);
+  EXPECT_EQ(program().m.handed.bfc, 60);
+  EXPECT_EQ(program().m.handed.hfc, 15);
+  EXPECT_EQ(program().m.MemberKind, brasselt::TSectionEccentricCompression);
+  SaveWindowPng(f6, "brasselt-Form6-computed");
+  Click(f6, "Command5");
+  EXPECT_TRUE(FileExists("tc-Form6.pdf"));
+  Click(f6, "Command4");
+  QWidget* f9 = TopLevel("Form9");
+  ASSERT_NE(f9, nullptr);
+  EXPECT_EQ(TextOf(f9, "Text1"), "30");  // the web, not the flange width of the fall-back
+  EXPECT_EQ(program().m.handed.l0, 420);
+}
+
+TEST_F(EccentricWindows, TSectionReopensItsRecordAndAnOlderRecordWithoutTheCompressionCover) {
+  WriteFile("newxgt.dat", "30,80,600,60,15,4,530,300,1.2,3\r\n");
+  WriteFile("oldxgt.dat", "30,80,600,60,15,4,530,300,1.2\r\n");
+  Type(f1, "Text1", "new");
+  QWidget* f6 = Open("Check5", "Option2", "Form6");
+  const std::pair<const char*, const char*> boxes[] = {
+      {"Text1", "30"}, {"Text2", "80"}, {"Text3", "600"}, {"Text27", "60"}, {"Text28", "15"},
+      {"Text4", "4"},  {"Text6", "530"}, {"Text7", "300"}, {"Text8", "1.2"}, {"Text5", "3"}};
+  for (const auto& [box, text] : boxes) EXPECT_EQ(TextOf(f6, box), text) << box;
+  f6->close();
+  QApplication::processEvents();
+  Type(f1, "Text1", "old");
+  f6 = Open("Check5", "Option2", "Form6");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(TextOf(f6, "Text8"), "1.2");
+  EXPECT_EQ(TextOf(f6, "Text5"), " ");
+  ClickAll(f6, {"Check7", "Check16", "Option2"});
+  Click(f6, "Command1");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("不是数字"));
+}
+
+TEST_F(EccentricWindows, ImpossibleDataGetsAMessageAndNoResults) {
+  QWidget* f3 = Open("Check2", "Option1", "Form3");
+  ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"});
+  Fill(f3, LargeCompression);
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Text20"), "16.41");
+  Type(f3, "Text7", "0");
+  Click(f3, "Command1");
+  EXPECT_TRUE(TextOf(f3, "Message").contains("轴向力设计值 N 应大于 0"));
+  for (const char* box : {"Text12", "Text20", "Text22", "Text25"}) EXPECT_EQ(TextOf(f3, box), "") << box;
+  EXPECT_EQ(TextOf(f3, "Label81"), "");
+  // A tiny load: the far side at the minimum, and its ratio label says so.
+  Type(f3, "Text6", "1");
+  Type(f3, "Text7", "10");
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Label52"), "最小配筋率");
+  Type(f3, "Text6", "200");
+  Type(f3, "Text7", "abc");
+  Click(f3, "Command1");
+  EXPECT_TRUE(TextOf(f3, "Message").contains("不是数字"));
+  EXPECT_EQ(TextOf(f3, "Label52"), "计算配筋率");
+  EXPECT_EQ(TextOf(f3, "Label59"), "");
+  EXPECT_EQ(TextOf(f3, "Text20"), "");
+  EXPECT_EQ(ReadFile("xgp.dat"), "30,46,500,4,4,1,10,1.2,0\r\n");  // the last record that was a number
+}
+
+}  // namespace
