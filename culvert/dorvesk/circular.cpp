@@ -17,7 +17,7 @@ constexpr double Pi = 3.1416;
 constexpr double TwoPi = 6.2832;
 constexpr double ThetaStart = 3.1416;
 constexpr double ThetaStep = 0.0001;
-constexpr float DiameterStep = 0.005f;  // 5 mm
+constexpr double DiameterStep = 0.005;  // 5 mm, added in double to the single D or h
 
 // The half-angles that the stepping visits, in order: 3.1416 - 0.0001,
 // 3.1416 - 0.0002, ... each by one more subtraction, down to the last one

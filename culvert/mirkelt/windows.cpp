@@ -166,7 +166,18 @@ Form4::Form4(Program& program) : Form("Form4", "Form4"), p_(program) {
     const bool hint = !Lbl("Label65")->text().trimmed().isEmpty();
     const bool shown = ClearBoxes(ResultNames);
     ClearHint();
+    resultsKind_ = 0.0f;
     return shown || hint;
+  });
+  // Nor beside a basin kind on the main window other than the one they were
+  // computed with.
+  connect(&p_, &shell::ProgramBase::choicesChanged, this, [this] {
+    if (resultsKind_ != 0.0f && resultsKind_ != p_.m.BasinType) {
+      ClearBoxes(ResultNames);
+      ClearHint();
+      resultsKind_ = 0.0f;
+      SetMessage(QStringLiteral("消力池类型已改变，原计算成果已清除，请重新点“显示计算成果”。"));
+    }
   });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -188,6 +199,7 @@ void Form4::ClearHint() {
 void Form4::Command2_Click() {
   ClearMessage();
   ClearHint();
+  resultsKind_ = 0.0f;
   auto values = ReadNumbers(ReadOrder, ResultNames);
   if (!values) return;
   const std::vector<float>& v = *values;
@@ -236,6 +248,7 @@ void Form4::Command2_Click() {
     ClearBoxes(ResultNames);
     return;
   }
+  resultsKind_ = kind;
   if (!r.jump) {
     ClearBoxes({"Text18", "Text19"});
     AddMessage("跃后水深小于收缩水深，池内不产生水跃，不计算水跃长度及水平段池长。");

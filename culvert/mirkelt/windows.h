@@ -54,6 +54,9 @@ class Form4 : public shell::Form {
   void ClearHint();
 
   Program& p_;
+  // The BasinType the results on show were computed with; 0 while none are
+  // on show.
+  float resultsKind_ = 0.0f;
 };
 
 // Create the program and its main window.

@@ -25,15 +25,6 @@ const char* const SemiPressureSuffix = "Vostrane4.dat";
 
 QString Text(float v) { return QString::fromStdString(shell::SingleToText(v)); }
 
-QLabel* Sub(const QString& text, QWidget* parent) {
-  auto* l = FormBuilder::MakeLabel({QString(), text}, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom);
-  return l;
-}
-
 // A symbol with its subscript and unit in one row, e.g. "h" "s" "(m)".
 QWidget* SymbolRow(QWidget* parent, std::initializer_list<QWidget*> parts) {
   auto* cell = new QWidget(parent);
@@ -52,6 +43,28 @@ QLineEdit* ResultBox(shell::Form* form, const QString& name, const QString& head
   form->SetBoxHeading(name, heading);
   form->SetBoxDigits(name, digits);
   return e;
+}
+
+// The table of a case window: its first four boxes Q, D, L and i (the
+// height's caption as each window writes it), then `more`.
+std::vector<BoxSpec> BarrelBoxes(const QString& heightCaption, std::vector<BoxSpec> more) {
+  std::vector<BoxSpec> boxes = {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
+                                BoxSpec("Text2", {heightCaption}).Sym("D").Unit("(m)").Design(""),
+                                BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
+                                BoxSpec("Text4", {"洞身比降"}).Sym("i").Design("")};
+  boxes.insert(boxes.end(), more.begin(), more.end());
+  return boxes;
+}
+
+// The foot of a case window: the print and end buttons and the message line;
+// these and the compute button call the window's handlers.
+template <class W>
+void FinishCaseWindow(FormBuilder& b, W* w, QPushButton* compute) {
+  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
+  b.Finish();
+  QObject::connect(compute, &QPushButton::clicked, w, [w] { w->Command2_Click(); });
+  QObject::connect(buttons[0], &QPushButton::clicked, w, [w] { w->Command1_Click(); });
+  QObject::connect(buttons[1], &QPushButton::clicked, w, [w] { w->Command3_Click(); });
 }
 
 }  // namespace
@@ -170,14 +183,10 @@ const std::vector<QString> SecondRowLabels = {"Label38", "Label39", "Label41", "
 Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p_(program) {
   FormBuilder b(this);
   TableSpec inputs{{"Label1", "无压流基本资料表"},
-                   {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
-                    BoxSpec("Text2", {"洞 高  "}).Sym("D").Unit("(m)").Design(""),
-                    BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
-                    BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text8", {" 洞 身  糙 率"}).Sym("n"),
-                    BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
-                    BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit(" (m)"),
-                    BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)")}};
+                   BarrelBoxes("洞 高  ", {BoxSpec("Text8", {" 洞 身  糙 率"}).Sym("n"),
+                                          BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
+                                          BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit(" (m)"),
+                                          BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)")})};
   b.Table(inputs);
   b.Gap(6);
   auto compute = b.Buttons({{"Command2", "显示计算成果"}});
@@ -200,7 +209,8 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
     l->setAlignment(Qt::AlignCenter);
     grid->addWidget(l, 0, c);
   }
-  grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "h  "}, this), Sub("s", this),
+  grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "h  "}, this),
+                                   FormBuilder::SmallLabel({{}, "s"}, this),
                                    FormBuilder::MakeLabel({{}, "(m)"}, this)}),
                   1, 1);
   QLabel* sigma = FormBuilder::MakeLabel({"Label24", ""}, this);
@@ -224,27 +234,22 @@ Form2::Form2(Program& program) : Form("Form2", "无压流涵洞水力计算"), p
   row->setSpacing(0);
   row->addStretch(1);
   for (const char* name : {"Label38", "Label41"}) row->addWidget(FormBuilder::MakeLabel({name, ""}, this));
-  QLabel* o = Sub("", this);
-  o->setObjectName("Label40");
-  row->addWidget(o, 0, Qt::AlignBottom);
+  row->addWidget(FormBuilder::SmallLabel({"Label40", ""}, this), 0, Qt::AlignBottom);
   row->addWidget(FormBuilder::MakeLabel({"Label42", ""}, this));
   row->addWidget(ResultBox(this, "Text10", "正常水深 h0", 3));
   row->addSpacing(30);
   for (const char* name : {"Label39", "Label44"}) row->addWidget(FormBuilder::MakeLabel({name, ""}, this));
-  QLabel* k = Sub("", this);
-  k->setObjectName("Label45");
-  row->addWidget(k, 0, Qt::AlignBottom);
+  row->addWidget(FormBuilder::SmallLabel({"Label45", ""}, this), 0, Qt::AlignBottom);
   row->addWidget(FormBuilder::MakeLabel({"Label43", ""}, this));
   row->addWidget(ResultBox(this, "Text11", "临界水深 hk", 3));
   row->addStretch(1);
   b.Line({{"Label46", ""}}, true);
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
-  b.Finish();
+  FinishCaseWindow(b, this, compute[0]);
 
-  connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
+  // Results, the culvert kind, the depth captions and the note are not left
+  // beside inputs that the user has changed since they were computed.
+  ClearResultsOnEdit(FreeSurfaceRecord, [this] { return ClearResults(); });
 }
 
 void Form2::Form_Load() {
@@ -256,12 +261,16 @@ void Form2::Form_Load() {
     FillBoxes(FreeSurfaceRecord, *fields);
 }
 
-void Form2::ClearResults() {
-  ClearBoxes(FreeSurfaceResultBoxes);
+bool Form2::ClearResults() {
+  bool labels = false;
+  for (const QString& l : SecondRowLabels) labels = labels || !Lbl(l)->text().trimmed().isEmpty();
+  for (const char* l : {"Label37", "Label24"}) labels = labels || !Lbl(l)->text().trimmed().isEmpty();
+  const bool boxes = ClearBoxes(FreeSurfaceResultBoxes);
   for (const QString& l : SecondRowLabels) Lbl(l)->clear();
   Lbl("Label44")->setText(" ");
   Lbl("Label37")->clear();
   Lbl("Label24")->clear();
+  return boxes || labels;
 }
 
 void Form2::Command2_Click() {
@@ -326,6 +335,7 @@ namespace {
 const std::vector<QString> PressureRecord = {"Text1", "Text2", "Text3",  "Text4",  "Text5",
                                              "Text6", "Text7", "Text8",  "Text9",  "Text10",
                                              "Text11", "Text12", "Text13"};
+const std::vector<QString> PressureResultBoxes = {"Text14", "Text15"};
 
 // A results line: caption, symbol labels, then the box.
 QLineEdit* ResultLine(FormBuilder& b, shell::Form* form, const QString& caption,
@@ -347,21 +357,18 @@ QLineEdit* ResultLine(FormBuilder& b, shell::Form* form, const QString& caption,
 Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(program) {
   FormBuilder b(this);
   TableSpec inputs{{"Label1", "压力流基本资料表"},
-                   {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
-                    BoxSpec("Text2", {"洞 高"}).Sym("D").Unit("(m)").Design(""),
-                    BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
-                    BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text5", {"管 身糙 率"}).Sym("n"),
-                    BoxSpec("Text6", {"进口水", "深"}).Sym("H").Unit(" (m)"),
-                    BoxSpec("Text7", {"出口水", "深"}).Sym("h  ").Unit("(m)"),
-                    BoxSpec("Text8", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
-                    BoxSpec("Text9", {"拦污栅"}).SymLabel("Label76", "ξ", "1").Named("拦污栅局部损失系数 ξ1"),
-                    BoxSpec("Text10", {"门 槽"}).SymLabel("Label63", "ξ", "2").Named("门槽局部损失系数 ξ2"),
-                    BoxSpec("Text11", {"进 口"}).SymLabel("Label24", "ξ", "3").Named("进口局部损失系数 ξ3"),
-                    BoxSpec("Text12", {"进口渐变段损失系数"}).SymLabel("Label69", "ξ", "进")
-                        .Named("进口渐变段损失系数 ξ进"),
-                    BoxSpec("Text13", {"出口渐变段损失系数"}).SymLabel("Label82", "ξ", "出")
-                        .Named("出口渐变段损失系数 ξ出")}};
+                   BarrelBoxes("洞 高",
+                               {BoxSpec("Text5", {"管 身糙 率"}).Sym("n"),
+                                BoxSpec("Text6", {"进口水", "深"}).Sym("H").Unit(" (m)"),
+                                BoxSpec("Text7", {"出口水", "深"}).Sym("h  ").Unit("(m)"),
+                                BoxSpec("Text8", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
+                                BoxSpec("Text9", {"拦污栅"}).SymLabel("Label76", "ξ", "1").Named("拦污栅局部损失系数 ξ1"),
+                                BoxSpec("Text10", {"门 槽"}).SymLabel("Label63", "ξ", "2").Named("门槽局部损失系数 ξ2"),
+                                BoxSpec("Text11", {"进 口"}).SymLabel("Label24", "ξ", "3").Named("进口局部损失系数 ξ3"),
+                                BoxSpec("Text12", {"进口渐变段损失系数"}).SymLabel("Label69", "ξ", "进")
+                                    .Named("进口渐变段损失系数 ξ进"),
+                                BoxSpec("Text13", {"出口渐变段损失系数"}).SymLabel("Label82", "ξ", "出")
+                                    .Named("出口渐变段损失系数 ξ出")})};
   inputs.groups = {{8, 3, "局 部 损 失 系 数", "Label70"}};
   b.Table(inputs);
   b.Gap(6);
@@ -379,20 +386,22 @@ Form3::Form3(Program& program) : Form("Form3", "压力流涵洞水计算"), p_(p
   b.Gap(6);
   b.Line({{"Label36", ""}}, true);
   // The index after m ("2:" or "3:") in small type.
-  QLabel* index = Sub("", this);
-  index->setObjectName("Label54");
+  QLabel* index = FormBuilder::SmallLabel({"Label54", ""}, this);
   ResultLine(b, this, "流量系数", {FormBuilder::MakeLabel({"Label53", "m"}, this), index},
              "Text14", "流量系数 m", 3);
   ResultLine(b, this, "洞宽",
              {FormBuilder::MakeLabel({{}, "B"}, this), FormBuilder::MakeLabel({{}, "(m)："}, this)},
              "Text15", "洞宽 B", 2);
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
-  b.Finish();
+  FinishCaseWindow(b, this, compute[0]);
 
-  connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
+  // The results and their heading are not left beside inputs that the user
+  // has changed since they were computed.
+  ClearResultsOnEdit(PressureRecord, [this] {
+    const bool heading = !Lbl("Label36")->text().trimmed().isEmpty();
+    Lbl("Label36")->clear();
+    return ClearBoxes(PressureResultBoxes) || heading;
+  });
 }
 
 void Form3::Form_Load() {
@@ -410,7 +419,7 @@ void Form3::Form_Load() {
 
 void Form3::Command2_Click() {
   ClearMessage();
-  auto values = ReadNumbers(PressureRecord, {"Text14", "Text15"});
+  auto values = ReadNumbers(PressureRecord, PressureResultBoxes);
   if (!values) return;
   const std::vector<float>& v = *values;
   PressureInputs in;
@@ -437,7 +446,7 @@ void Form3::Command2_Click() {
 
   const PressureResults r = PressureFlowCase(in);
   if (!r.ok) {
-    ClearBoxes({"Text14", "Text15"});
+    ClearBoxes(PressureResultBoxes);
     AddMessage(QString::fromStdString(r.message));
     return;
   }
@@ -459,15 +468,12 @@ const std::vector<QString> SemiPressureRecord = {"Text1", "Text2", "Text3", "Tex
 Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算"), p_(program) {
   FormBuilder b(this);
   TableSpec inputs{{"Label1", "半压力流基本资料表"},
-                   {BoxSpec("Text1", {"流 量"}).Sym("Q").Unit("(m³/s)"),
-                    BoxSpec("Text2", {"洞 高"}).Sym("D").Unit("(m)").Design(""),
-                    BoxSpec("Text3", {"洞 长 "}).Sym("L").Unit("(m)").Design(""),
-                    BoxSpec("Text4", {"洞身比降"}).Sym("i").Design(""),
-                    BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
-                    BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit("(m)"),
-                    BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
-                    BoxSpec("Text8", {"流量系数"}).Sym("m", "1"),
-                    BoxSpec("Text9", {"修正系数"}).SymLabel("Label23", "β", "1").Named("修正系数 β1")}};
+                   BarrelBoxes("洞 高",
+                               {BoxSpec("Text5", {"进口水深"}).Sym("H").Unit(" (m)"),
+                                BoxSpec("Text6", {"出口水深"}).Sym("h  ").Unit("(m)"),
+                                BoxSpec("Text7", {"行近流", "速"}).Sym("V").Unit("(m/s)"),
+                                BoxSpec("Text8", {"流量系数"}).Sym("m", "1"),
+                                BoxSpec("Text9", {"修正系数"}).SymLabel("Label23", "β", "1").Named("修正系数 β1")})};
   b.Table(inputs);
   b.Gap(6);
   b.Line({{{}, "[提示]  流量系数及修正系数可按《灌溉与排水工程设计规范》 GB 50288-99 资料采用："}});
@@ -485,11 +491,12 @@ Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算")
                           {"走廊式翼墙：", "= 0.576；", "Label56", "= 0.715；"}};
   for (int r = 0; r < 3; ++r) {
     grid->addWidget(FormBuilder::MakeLabel({{}, rows[r].caption}, this), r, 1);
-    grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "m"}, this), Sub("1", this),
+    grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({{}, "m"}, this),
+                                     FormBuilder::SmallLabel({{}, "1"}, this),
                                      FormBuilder::MakeLabel({{}, rows[r].m1}, this)}),
                     r, 2);
     grid->addWidget(SymbolRow(this, {FormBuilder::MakeLabel({rows[r].betaLabel, ""}, this),
-                                     Sub("1", this),
+                                     FormBuilder::SmallLabel({{}, "1"}, this),
                                      FormBuilder::MakeLabel({{}, rows[r].beta1}, this)}),
                     r, 3);
   }
@@ -504,12 +511,11 @@ Form4::Form4(Program& program) : Form("Form4", "半压力流涵洞水力计算")
              {FormBuilder::MakeLabel({{}, "B"}, this), FormBuilder::MakeLabel({{}, "(m)："}, this)},
              "Text15", "洞宽 B", 2);
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command1", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
-  b.Finish();
+  FinishCaseWindow(b, this, compute[0]);
 
-  connect(compute[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
+  // The width is not left beside inputs that the user has changed since it
+  // was computed.
+  ClearResultsOnEdit(SemiPressureRecord, [this] { return ClearBoxes({"Text15"}); });
 }
 
 void Form4::Form_Load() {
@@ -558,13 +564,6 @@ void Form4::Command3_Click() { p_.EndProgram(); }
 
 // ================================================================ start-up
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace quimbrel

@@ -66,7 +66,9 @@ class Form2 : public shell::Form {
   void Command3_Click();
 
  private:
-  void ClearResults();
+  // Blank the results, the culvert kind, the depth captions and the note;
+  // true where any of them was on show.
+  bool ClearResults();
   Program& p_;
 };
 

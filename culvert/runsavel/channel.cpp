@@ -8,9 +8,6 @@ namespace runsavel {
 
 using dorvesk::CombinedLocalLoss;
 using dorvesk::FrictionHeadLoss;
-using dorvesk::LossChain;
-using dorvesk::LossData;
-using dorvesk::TotalForm;
 using shell::sgl;
 
 namespace {
@@ -39,25 +36,29 @@ std::string CommonChecks(const ChannelInputs& in) {
 }
 
 // Why a width search found no width: the width needed lies below h/3, or
-// the channel would be so wide that twenty halvings do not resolve it.
+// the channel would be so wide that twenty halvings of β do not resolve it
+// to 0.2 % (this first happens at some 1500 depths, β below 6.6e-4, and
+// always beyond some 350000).
 std::string WidthOutOfRange(const WidthResult& w) {
   if (w.K > FAtBetaThree)
     return "所需洞身宽度小于洞内水深的 1/3，超出宽度计算范围（宽度须不小于 h/3），未给出成果；"
            "请加大洞内水深或减小纵坡。";
-  return "所需洞身宽度超过洞内水深的数十万倍，超出宽度计算范围，未给出成果；请检查基本资料。";
+  return "所需洞身宽度超过洞内水深的一千倍以上，超出宽度计算范围，未给出成果；请检查基本资料。";
 }
 
-LossData Losses(const ChannelInputs& in) { return LossData{in.Q, in.L, in.V, in.xi1, in.xi2}; }
+// v = Q/(B·h): the flow area B·h is not rounded to single on the way (the
+// product of two singles is exact in double); only v is stored as a single.
+float Velocity(float Q, float B, float h) {
+  return sgl(static_cast<double>(Q) / (static_cast<double>(B) * h));
+}
 
 // The results of a section of width B and depth h with the friction share Z2.
 ChannelResults Finish(ChannelResults r, const ChannelInputs& in, float Z2) {
-  const dorvesk::HeadLosses hl = LossChain(Losses(in), sgl(static_cast<double>(r.B) * r.h), Z2,
-                                           TotalForm::FrictionAndLocal);
-  r.v = hl.v;
-  r.Z1 = hl.Z1;
-  r.Z2 = hl.Z2;
-  r.Z3 = hl.Z3;
-  r.Z = hl.Z;
+  r.v = Velocity(in.Q, r.B, r.h);
+  r.Z1 = dorvesk::InletHeadLoss(r.v, in.V, in.xi1);
+  r.Z2 = Z2;
+  r.Z3 = dorvesk::OutletRecovery(r.v, in.V, in.xi2);
+  r.Z = sgl(static_cast<double>(Z2) + CombinedLocalLoss(r.v, in.V, in.xi1, in.xi2));
   if (!shell::AllFinite({r.Z1, r.Z2, r.Z3, r.Z, r.B, r.h, r.v, r.slopeShown}))
     return Fail(NotComputable);
   r.ok = true;
@@ -85,13 +86,13 @@ WidthResult WidthSearch(float h, float i, float n, float Q) {
   }
   w.beta = beta;
   w.f = f;
-  // h/β to the nearest centimetre.
-  w.B = sgl(std::floor(sgl(static_cast<double>(h) / beta) * 100.0 + 0.5) / 100.0);
+  // h/β to the nearest centimetre (h/β itself is not rounded to single first).
+  w.B = sgl(std::floor(static_cast<double>(h) / beta * 100.0 + 0.5) / 100.0);
   return w;
 }
 
 float ChannelCapacity(float B, float h, float i, float n) {
-  const double A = sgl(static_cast<double>(B) * h);
+  const double A = static_cast<double>(B) * h;  // exact in double
   const double R = sgl(A / (static_cast<double>(B) + 2.0 * h));
   return sgl(A * std::pow(R, TwoThirds) * std::sqrt(static_cast<double>(i)) / n);
 }
@@ -135,7 +136,7 @@ ChannelResults ChannelWidthAndSlopeCase(const ChannelInputs& in) {
     if (!(i > 0)) return Fail(NotComputable);
     w = WidthSearch(in.h, i, in.n, in.Q);
     if (!(w.B > 0) || !std::isfinite(w.B)) return Fail(NotComputable);
-    const float v = dorvesk::CulvertVelocity(in.Q, sgl(static_cast<double>(w.B) * in.h));
+    const float v = Velocity(in.Q, w.B, in.h);
     Zl = CombinedLocalLoss(v, in.V, in.xi1, in.xi2);
     hf = sgl(static_cast<double>(i) * in.L);
     passes = j;
@@ -151,7 +152,9 @@ ChannelResults ChannelWidthAndSlopeCase(const ChannelInputs& in) {
   r.B = w.B;
   r.h = in.h;
   r.i = i;
-  r.slopeShown = static_cast<float>(std::floor(sgl(1.0 / i)));
+  // The whole part of 1/i itself: 1/i is not rounded to single first, which
+  // could lift a value just below a whole number onto it.
+  r.slopeShown = static_cast<float>(std::floor(1.0 / static_cast<double>(i)));
   r.passes = passes;
   r.metTolerance = met;
   if (!met)

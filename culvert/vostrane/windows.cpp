@@ -206,6 +206,11 @@ Form2::Form2(Program& program) : Form("Form2", "Form2"), p_(program) {
   auto buttons = b.Buttons({{"Command2", "打印基本资料及计算成果"}, {"Command3", "结 束 计 算"}});
   b.Finish();
 
+  // The inlet depths are not left beside a section or rows that the user has
+  // changed since they were computed.
+  std::vector<QString> dataBoxes = SectionBoxes;
+  for (const QString& name : RowBoxes(kMaxRows)) dataBoxes.push_back(name);
+  ClearResultsOnEdit(dataBoxes, [this] { return ClearBoxes(ResultBoxes()); });
   connect(compute[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -296,13 +301,6 @@ void Form2::Command3_Click() { p_.EndProgram(); }
 
 // ================================================================ start-up
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace vostrane

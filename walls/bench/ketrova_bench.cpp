@@ -1,43 +1,24 @@
 // Timing of Ketrova's case computations and of one whole compute click of
-// the gravity-wall data window (read the boxes, save the data file, compute,
-// write the results file, refill the open results window).
+// each data window (read the boxes, save the data file, compute, write the
+// results file, refill the open results window).
 #include "gravityfiles.h"
 #include "gravitywall.h"
 #include "semigravityfiles.h"
 #include "sluicewall.h"
+#include "tests/examplewalls.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 ketrova::GravityWallInputs Wall(float h1) {
-  ketrova::GravityWallInputs in;
-  in.B = 4.0f;
-  in.B0 = 0.6f;
-  in.B1 = 2.0f;
-  in.B2 = 0.8f;
-  in.B3 = 1.2f;
-  in.H = 5.0f;
-  in.H1 = 1.0f;
-  in.H2 = 3.5f;
-  in.H3 = 0.5f;
-  in.phi = 30.0f;
+  ketrova::GravityWallInputs in = ketrova::ExampleGravityWall();
   in.C = 5.0f;
-  in.f = 0.45f;
   in.h1 = h1;
   in.h2 = 1.0f;
-  in.q = 10.0f;
-  in.gamma1 = 18.0f;
-  in.delta = 15.0f;
-  in.gamma2 = 10.0f;
-  in.gammaBase = 24.0f;
-  in.gammaWall = 22.0f;
   return in;
 }
 
@@ -61,30 +42,10 @@ void BM_GravityWallFiles(benchmark::State& state) {
 BENCHMARK(BM_GravityWallFiles);
 
 ketrova::SemiGravityInputs SemiWall(float h1) {
-  ketrova::SemiGravityInputs in;
-  in.B = 4.5f;
-  in.B0 = 0.5f;
-  in.B1 = 0.9f;
-  in.B2 = 1.5f;
-  in.B3 = 2.2f;
-  in.B4 = 0.6f;
-  in.B5 = 0.4f;
-  in.B6 = 1.3f;
-  in.H = 6.0f;
-  in.H1 = 2.0f;
-  in.H2 = 2.0f;
-  in.H3 = 1.5f;
-  in.H4 = 0.5f;
-  in.H5 = 0.9f;
-  in.phi = 30.0f;
+  ketrova::SemiGravityInputs in = ketrova::ExampleSemiGravityWall();
   in.C = 5.0f;
-  in.f = 0.4f;
-  in.q = 10.0f;
   in.h1 = h1;
   in.h2 = 0.7f;
-  in.gamma1 = 18.0f;
-  in.Rl = 1100.0f;
-  in.gamma2 = 10.0f;
   return in;
 }
 
@@ -104,20 +65,10 @@ void BM_SemiGravityFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_SemiGravityFiles);
 
+// No water in front.
 ketrova::SluiceWallInputs Sluice(float h1) {
-  ketrova::SluiceWallInputs in;
-  in.B0 = 0.4f;
-  in.B1 = 0.8f;
-  in.H1 = 1.5f;
-  in.H2 = 4.5f;
-  in.phi = 30.0f;
-  in.h1 = h1;
-  in.gamma1 = 18.0f;
-  in.gamma2 = 10.0f;
-  in.Rw = 1100.0f;
-  in.Rf = 130.0f;
-  in.Rg = 31000.0f;
-  in.K = 1.6f;
+  ketrova::SluiceWallInputs in = ketrova::ExampleSluiceWall(h1);
+  in.h2 = 0.0f;
   return in;
 }
 
@@ -139,82 +90,42 @@ void BM_SluiceCrackCheck(benchmark::State& state) {
 }
 BENCHMARK(BM_SluiceCrackCheck);
 
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == name && w->isVisible()) return w;
-  return nullptr;
-}
-
+// One whole compute click of each data window. The first click, before the
+// timing, opens the results window; the timed clicks refill it.
 void BM_ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = ketrova::CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>("Command1")->click();
-  QWidget* form2 = TopLevel("Form2");
-  const QStringList values = {"4",  "0.6", "2", "0.8", "1.2", "5",  "1",  "3.5", "0.5", "30", "5",
-                              "0.45", "0", "2", "1",  "10",  "18", "15", "10",  "24",  "22", "0"};
-  for (int i = 0; i < values.size(); ++i)
-    form2->findChild<QLineEdit*>(QString("Text%1").arg(i + 1))->setText(values[i]);
-  form2->findChild<QAbstractButton*>("Option1")->click();
-  auto* compute = form2->findChild<QAbstractButton*>("Command2");
-  compute->click();  // opens the results window; later clicks refill it
-  for (auto _ : state) compute->click();
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(
+      state, ketrova::CreateForm1,
+      {.form1Clicks = {"Option1", "Command1"},
+       .window = "Form2",
+       .boxes = benchsupport::NumberedBoxes({"4", "0.6", "2", "0.8", "1.2", "5", "1", "3.5", "0.5", "30", "5",
+                                             "0.45", "0", "2", "1", "10", "18", "15", "10", "24", "22", "0"}),
+       .windowClicks = {"Option1", "Command2"}});
 }
 BENCHMARK(BM_ComputeClick)->Name("Form2 compute click")->Unit(benchmark::kMicrosecond);
 
-// One compute click of a data window: Form4 (results window refilled) or
-// Form6 (forces, steel, three files).
-void ComputeClick(benchmark::State& state, const char* open, const char* form, const QStringList& values,
-                  const QStringList& names) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = ketrova::CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  form1->findChild<QAbstractButton*>(open)->click();
-  QWidget* w = TopLevel(form);
-  for (int i = 0; i < values.size(); ++i) w->findChild<QLineEdit*>(names[i])->setText(values[i]);
-  auto* compute = w->findChild<QAbstractButton*>(QString(form) == "Form6" ? "Command1" : "Command2");
-  compute->click();
-  for (auto _ : state) compute->click();
-  for (QWidget* t : QApplication::topLevelWidgets()) t->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QDir::setCurrent(previous);
-}
-
-QStringList Texts(int first, int last) {
-  QStringList n;
-  for (int i = first; i <= last; ++i) n << QString("Text%1").arg(i);
-  return n;
-}
-
 void BM_Form4Click(benchmark::State& state) {
-  ComputeClick(state, "Command2", "Form4",
-               {"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", "1.3", "6", "30", "5", "0.4", "10", "3",
-                "0.7", "0", "18", "1100", "10", "2", "2", "1.5", "0.5", "0.9"},
-               Texts(1, 24));
+  benchsupport::TimeComputeClick(
+      state, ketrova::CreateForm1,
+      {.form1Clicks = {"Option1", "Command2"},
+       .window = "Form4",
+       .boxes = benchsupport::NumberedBoxes({"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", "1.3", "6", "30",
+                                             "5", "0.4", "10", "3", "0.7", "0", "18", "1100", "10", "2", "2",
+                                             "1.5", "0.5", "0.9"}),
+       .windowClicks = {"Command2"}});
 }
 BENCHMARK(BM_Form4Click)->Name("Form4 compute click")->Unit(benchmark::kMicrosecond);
 
+// Forces and steel, three files.
 void BM_Form6Click(benchmark::State& state) {
-  ComputeClick(state, "Command3", "Form6",
-               {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"},
-               Texts(1, 14));
+  benchsupport::TimeComputeClick(
+      state, ketrova::CreateForm1,
+      {.form1Clicks = {"Option1", "Command3"},
+       .window = "Form6",
+       .boxes = benchsupport::NumberedBoxes(
+           {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"}),
+       .windowClicks = {"Command1"},
+       .compute = "Command1"});
 }
 BENCHMARK(BM_Form6Click)->Name("Form6 compute click")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,5 +1,6 @@
 // The gravity wall's data file "dt.dat" and results file "dt.dat2": field
 // positions, rounding, and the box texts each fills.
+#include "tests/examplewalls.h"
 #include "gravityfiles.h"
 #include "numbers.h"
 
@@ -13,28 +14,10 @@ using shell::FormatDataFile;
 using shell::ParseDataFile;
 
 GravityWallInputs Sample() {
-  GravityWallInputs in;
-  in.B = 4.0f;
-  in.B0 = 0.6f;
-  in.B1 = 2.0f;
-  in.B2 = 0.8f;
-  in.B3 = 1.2f;
-  in.H = 5.0f;
-  in.H1 = 1.0f;
-  in.H2 = 3.5f;
-  in.H3 = 0.5f;
-  in.phi = 30.0f;
+  GravityWallInputs in = ExampleGravityWall();
   in.C = 5.0f;
-  in.f = 0.45f;
-  in.beta = 0.0f;
   in.h1 = 2.0f;
   in.h2 = 1.0f;
-  in.q = 10.0f;
-  in.gamma1 = 18.0f;
-  in.delta = 15.0f;
-  in.gamma2 = 10.0f;
-  in.gammaBase = 24.0f;
-  in.gammaWall = 22.0f;
   in.d = 0.3f;
   return in;
 }

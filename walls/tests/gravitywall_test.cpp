@@ -3,6 +3,7 @@
 // section and numerical integration over the height (Simpson, 20000 steps)
 // of the soil width, the pressure diagram and the head along the base,
 // Coulomb's coefficient from its formula, π = 3.14159 as the method uses.
+#include "tests/examplewalls.h"
 #include "gravitywall.h"
 
 #include <gtest/gtest.h>
@@ -15,32 +16,7 @@ namespace {
 
 // A consistent section: B = B2 + B1 + B3 = 0.8 + 2.0 + 1.2 = 4.0,
 // H = H1 + H2 + H3 = 1.0 + 3.5 + 0.5 = 5.0.
-GravityWallInputs Wall() {
-  GravityWallInputs in;
-  in.B = 4.0f;
-  in.B0 = 0.6f;
-  in.B1 = 2.0f;
-  in.B2 = 0.8f;
-  in.B3 = 1.2f;
-  in.H = 5.0f;
-  in.H1 = 1.0f;
-  in.H2 = 3.5f;
-  in.H3 = 0.5f;
-  in.phi = 30.0f;
-  in.C = 0.0f;
-  in.f = 0.45f;
-  in.beta = 0.0f;
-  in.h1 = 0.0f;
-  in.h2 = 0.0f;
-  in.q = 10.0f;
-  in.gamma1 = 18.0f;
-  in.delta = 15.0f;
-  in.gamma2 = 10.0f;
-  in.gammaBase = 24.0f;
-  in.gammaWall = 22.0f;
-  in.d = 0.0f;
-  return in;
-}
+GravityWallInputs Wall() { return ExampleGravityWall(); }
 
 struct Row {
   double E, Eh, V, MV, SV, Mr, Mo, e, sf, sb, eta, Kc, K0;

@@ -4,6 +4,7 @@
 // (shoelace formula, clipped at the water table), the thrust and the uplift
 // are integrated numerically (Simpson, 20000 steps), and the sections take the
 // polygons above or beside them; π = 3.14159 as the method uses.
+#include "tests/examplewalls.h"
 #include "semigravity.h"
 
 #include <gtest/gtest.h>
@@ -16,31 +17,7 @@ namespace {
 
 // A consistent wall: B = B4 + B5 + B3 + B6 = 0.6 + 0.4 + 2.2 + 1.3 = 4.5,
 // H = H1 + H2 + H3 + H4 = 2 + 2 + 1.5 + 0.5 = 6.
-SemiGravityInputs Wall() {
-  SemiGravityInputs in;
-  in.B = 4.5f;
-  in.B0 = 0.5f;
-  in.B1 = 0.9f;
-  in.B2 = 1.5f;
-  in.B3 = 2.2f;
-  in.B4 = 0.6f;
-  in.B5 = 0.4f;
-  in.B6 = 1.3f;
-  in.H = 6.0f;
-  in.H1 = 2.0f;
-  in.H2 = 2.0f;
-  in.H3 = 1.5f;
-  in.H4 = 0.5f;
-  in.H5 = 0.9f;
-  in.phi = 30.0f;
-  in.C = 0.0f;
-  in.f = 0.4f;
-  in.q = 10.0f;
-  in.gamma1 = 18.0f;
-  in.Rl = 1100.0f;
-  in.gamma2 = 10.0f;
-  return in;
-}
+SemiGravityInputs Wall() { return ExampleSemiGravityWall(); }
 
 struct Section {
   double M, N, sigma, K;

@@ -1,5 +1,6 @@
 // The semi-gravity wall's data file "Bdt.dat" and results file "Bdt.dat2":
 // field positions, rounding, and the box texts each fills.
+#include "tests/examplewalls.h"
 #include "semigravityfiles.h"
 
 #include "numbers.h"
@@ -14,31 +15,10 @@ using shell::FormatDataFile;
 using shell::ParseDataFile;
 
 SemiGravityInputs Sample() {
-  SemiGravityInputs in;
-  in.B = 4.5f;
-  in.B0 = 0.5f;
-  in.B1 = 0.9f;
-  in.B2 = 1.5f;
-  in.B3 = 2.2f;
-  in.B4 = 0.6f;
-  in.B5 = 0.4f;
-  in.B6 = 1.3f;
-  in.H = 6.0f;
-  in.H1 = 2.0f;
-  in.H2 = 2.0f;
-  in.H3 = 1.5f;
-  in.H4 = 0.5f;
-  in.H5 = 0.9f;
-  in.phi = 30.0f;
-  in.C = 0.0f;
-  in.f = 0.4f;
-  in.q = 10.0f;
+  SemiGravityInputs in = ExampleSemiGravityWall();
   in.h1 = 3.0f;
   in.h2 = 0.7f;
   in.d = 0.2f;
-  in.gamma1 = 18.0f;
-  in.Rl = 1100.0f;
-  in.gamma2 = 10.0f;
   return in;
 }
 

@@ -4,6 +4,7 @@
 // forces from the polygons of the stem and of the fill over its back (fill
 // below the water table saturated, γ2 + 10) and the pressure integrated over
 // the height (Simpson, 20000 steps); π = 3.14159.
+#include "tests/examplewalls.h"
 #include "sluicewall.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +17,7 @@ namespace {
 
 // B0 = 0.4, B1 = 0.8, H1 = 1.5, H2 = 4.5 (H = 6, t_m = 0.4 + 0.4/4.5·1.5 =
 // 0.5333), φ = 30°, γ1 = 18, γ2 = 10, Rw = 1100, Rf = 130, Rg = 31000, K = 1.6.
-SluiceWallInputs Wall(float h1) {
-  SluiceWallInputs in;
-  in.B0 = 0.4f;
-  in.B1 = 0.8f;
-  in.H1 = 1.5f;
-  in.H2 = 4.5f;
-  in.phi = 30.0f;
-  in.C = 0.0f;
-  in.h1 = h1;
-  in.h2 = 2.0f;
-  in.gamma1 = 18.0f;
-  in.gamma2 = 10.0f;
-  in.Rw = 1100.0f;
-  in.Rf = 130.0f;
-  in.Rg = 31000.0f;
-  in.K = 1.6f;
-  return in;
-}
+SluiceWallInputs Wall(float h1) { return ExampleSluiceWall(h1); }
 
 struct Expected {
   const char* name;

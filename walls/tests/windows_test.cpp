@@ -3,6 +3,7 @@
 // results window kept in step with the data, and the drawing.
 #include "windows.h"
 
+#include "pieces.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -24,36 +25,17 @@ const QStringList kSemiWall = {"4.5", "0.5", "0.9", "1.5", "2.2", "0.6", "0.4", 
 const QStringList kWall = {"4",  "0.6", "2",  "0.8", "1.2", "5",  "1",  "3.5", "0.5", "30", "0",
                            "0.45", "0", "2", "1",   "10",  "18", "15", "10",  "24",  "22", "0"};
 
-class KetrovaWindows : public InScratchDir {
+class KetrovaWindows : public WindowTest<ketrova::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = ketrova::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    Settle();
-  }
-  static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+  static void Settle() { ProcessDeferredDeletes(); }
 
-  QWidget* OpenForm2() {
-    Click(form1_, "Command1");
-    return TopLevel("Form2");
-  }
-  static void Fill(QWidget* f2, QStringList values = kWall) {
-    for (int i = 0; i < values.size(); ++i) Type(f2, QString("Text%1").arg(i + 1), values[i]);
-  }
-  static QStringList Boxes(QWidget* w, int first, int last) {
-    QStringList r;
-    for (int i = first; i <= last; ++i) r << TextOf(w, QString("Text%1").arg(i));
-    return r;
-  }
+  QWidget* OpenForm2() { return Open(QString(), "Form2", "Command1"); }
+  static void Fill(QWidget* f2, QStringList values = kWall) { TypeAll(f2, Numbered("Text", 1, values.size()), values); }
+  static QStringList Boxes(QWidget* w, int first, int last) { return TextsOf(w, Numbered("Text", first, last)); }
   static bool Checked(QWidget* w, const QString& name) {
     auto* b = Find<QAbstractButton>(w, name);
     return b && b->isChecked();
   }
-
-  QWidget* form1_ = nullptr;
 };
 
 TEST_F(KetrovaWindows, MainWindowNotesAndButtons) {
@@ -700,4 +682,149 @@ TEST_F(KetrovaWindows, PrintsTheFurtherWalls) {
   EXPECT_GT(ReadFile("q-Form5.pdf").size(), 1000u);
   EXPECT_GT(ReadFile("q-Form6.pdf").size(), 1000u);
   EXPECT_TRUE(TextOf(f6, "Message").contains("q-Form6.pdf"));
+}
+
+// The results window shows the last computation of the project's file: an
+// edit in the data window leaves it, but takes the data window's own note of
+// that computation (its geometry warning) away.
+TEST_F(KetrovaWindows, GravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
+  Type(form1_, "Text1", "e");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  QStringList wall = kWall;
+  wall[0] = "4.05";  // B ≠ B2 + B1 + B3: a warning
+  Fill(f2, wall);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  ASSERT_TRUE(TextOf(f2, "Message").contains("B2 + B1 + B3"));
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  const QStringList shown = Boxes(f3, 1, 35);
+  ASSERT_NE(shown[0], "");
+
+  Type(f2, "Text1", "4");
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  EXPECT_EQ(Boxes(f3, 1, 35), shown);
+  EXPECT_TRUE(TextOf(f3, "Message").contains("B2 + B1 + B3"));
+  // With no note on show, an edit says nothing.
+  Type(f2, "Text2", "0.6");
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  Type(f2, "Text2", "0.6");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+}
+
+// Results computed with one water-stop choice are not left on show once the
+// other is in force, whichever window it is clicked in; a click of the choice
+// already in force keeps them.
+TEST_F(KetrovaWindows, WaterStopChangeAfterTheComputeClearsTheResultsWindows) {
+  Type(form1_, "Text1", "ws");
+  Click(form1_, "Option1");
+  QWidget* f2 = OpenForm2();
+  Fill(f2);
+  Click(f2, "Option1");
+  Click(f2, "Command2");
+  QWidget* f3 = TopLevel("Form3");
+  ASSERT_NE(f3, nullptr);
+  ASSERT_EQ(TextOf(f3, "Text22"), "15");
+
+  Click(f2, "Option1");  // the choice in force
+  EXPECT_EQ(TextOf(f3, "Text22"), "15");
+  EXPECT_EQ(TextOf(f3, "Message"), "");
+
+  Click(form1_, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  Fill(f4, kSemiWall);
+  Click(f4, "Command2");  // computed with no water stop, the choice in force
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  ASSERT_NE(TextOf(f5, "Text1"), "");
+
+  Click(f4, "Option2");  // the semi-gravity window's button: both results go
+  EXPECT_EQ(Boxes(f3, 1, 35), QStringList(35, ""));
+  EXPECT_EQ(TextOf(f3, "Message"), ketrova::WaterStopChangedMessage);
+  EXPECT_EQ(TextOf(f5, "Text1"), "");
+  EXPECT_EQ(TextOf(f5, "Text38"), "");
+  EXPECT_EQ(TextOf(f5, "Message"), ketrova::WaterStopChangedMessage);
+  SaveWindowPng(f3, "ketrova-Form3-water-stop-changed");
+  // The files on disk stay as the computations wrote them.
+  EXPECT_EQ(shell::ParseDataFile(ReadFile("wsdt.dat2")).size(), 31u);
+
+  // Computing again with the choice now in force fills the window again;
+  // going back to the first choice clears it.
+  Click(f2, "Command2");
+  EXPECT_EQ(TextOf(f3, "Text4"), "80");  // uniform uplift, head h1 = 2 over B = 4
+  EXPECT_EQ(TextOf(f3, "Message"), "");
+  Click(f2, "Option1");
+  EXPECT_EQ(TextOf(f3, "Text4"), "");
+  EXPECT_EQ(TextOf(f3, "Message"), ketrova::WaterStopChangedMessage);
+}
+
+// Form6: the forces, the steel and the crack check go with an edit of the
+// data; the crack check alone with an edit of its bars.
+TEST_F(KetrovaWindows, SluiceEditsClearTheResultsOfOtherData) {
+  Type(form1_, "Text1", "ze");
+  Click(form1_, "Option1");
+  QWidget* f6 = Open(QString(), "Form6", "Command3");
+  ASSERT_NE(f6, nullptr);
+  Fill(f6, kSluice);
+  Click(f6, "Command1");
+  ASSERT_EQ(TextOf(f6, "Text15"), "28.57");
+  TypeAll(f6, Numbered("Text", 25, 28), {"1.6", "5", "0", "0"});
+  TypeAll(f6, Numbered("Text", 32, 35), {"2", "5", "1.6", "2"});
+  Click(f6, "Command2");
+  ASSERT_EQ(Boxes(f6, 29, 31), QStringList({"3.86", "0", "0.52"}));
+
+  Type(f6, "Text33", "6");
+  EXPECT_EQ(TextOf(f6, "Message"), "受拉钢筋已改变，原抗裂计算成果已清除，请重新点“显示抗裂计算成果”。");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"", "", ""}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"", "", ""}));
+  EXPECT_EQ(TextOf(f6, "Text15"), "28.57");  // the forces are of the data on show
+  Click(f6, "Command2");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_NE(TextOf(f6, "Text36"), "");
+
+  Type(f6, "Text7", "5");
+  EXPECT_EQ(TextOf(f6, "Message"), "基本资料已改变，原计算成果已清除，请重新点“显示内力及钢筋计算成果”。");
+  EXPECT_EQ(Boxes(f6, 15, 24), QStringList(10, ""));
+  EXPECT_EQ(TextOf(f6, "Text39"), "");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"", "", ""}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"", "", ""}));
+  EXPECT_EQ(TextOf(f6, "Text33"), "6");  // the bars are data, kept
+  SaveWindowPng(f6, "ketrova-Form6-data-changed");
+  // With nothing on show an edit says nothing.
+  Click(f6, "Command2");  // the transfer file is of the earlier data
+  Type(f6, "Text8", "2");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3")) << TextOf(f6, "Message").toStdString();
+}
+
+// The semi-gravity windows as the gravity ones: an edit of the data takes
+// the data window's warning of the last computation; the results window keeps
+// the results of the project's file; a failed computation then blanks them.
+TEST_F(KetrovaWindows, SemiGravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
+  Type(form1_, "Text1", "se");
+  Click(form1_, "Option1");
+  QWidget* f4 = Open(QString(), "Form4", "Command2");
+  ASSERT_NE(f4, nullptr);
+  QStringList wall = kSemiWall;
+  wall[0] = "4.55";  // B ≠ B4 + B5 + B3 + B6
+  Fill(f4, wall);
+  Click(f4, "Option1");
+  Click(f4, "Command2");
+  ASSERT_TRUE(TextOf(f4, "Message").contains("B4 + B5 + B3 + B6")) << TextOf(f4, "Message").toStdString();
+  QWidget* f5 = TopLevel("Form5");
+  ASSERT_NE(f5, nullptr);
+  const QStringList shown = Boxes(f5, 1, 38);
+  ASSERT_NE(shown[0], "");
+
+  Type(f4, "Text1", "4.5");
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  EXPECT_EQ(Boxes(f5, 1, 38), shown);
+
+  Type(f4, "Text2", "x");
+  Click(f4, "Command2");
+  EXPECT_EQ(Boxes(f5, 1, 38), QStringList(38, ""));
+  EXPECT_TRUE(TextOf(f5, "Message").contains("没有与当前基本资料相符的计算成果")) << TextOf(f5, "Message").toStdString();
 }

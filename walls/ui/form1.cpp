@@ -122,13 +122,6 @@ Form7* Program::OpenForm7() {
   return OpenWindow(form7, [this] { return new Form7(*this); });
 }
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace ketrova

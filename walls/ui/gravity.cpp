@@ -25,12 +25,6 @@ const std::vector<QString> InputNames = {
     "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16",
     "Text17", "Text18", "Text19", "Text20", "Text21", "Text22"};
 
-std::vector<QString> ResultNames() {
-  std::vector<QString> names;
-  for (int i = 1; i <= 35; ++i) names.push_back(QString("Text%1").arg(i));
-  return names;
-}
-
 // The section table: three rows of three boxes, read row by row (the table
 // builder fills its groups column by column).
 std::vector<BoxSpec> SectionBoxes() {
@@ -100,7 +94,7 @@ GravityWallInputs InputsOf(const std::vector<float>& v) {
 
 // ---------------------------------------------------------------- Form2
 
-Form2::Form2(Program& program) : Form("Form2", QString()), p_(program) {
+Form2::Form2(Program& program) : WallDataWindow(program, "Form2") {
   FormBuilder b(this);
   b.Title({"Label1", "重力式挡土墙基本资料"});
   TableSpec section{{"Label2", "墙身断面尺寸表"}, SectionBoxes()};
@@ -115,9 +109,7 @@ Form2::Form2(Program& program) : Form("Form2", QString()), p_(program) {
   b.Table(parameters);
   b.Gap(6);
 
-  b.Line({{"Label5", WaterStopHint}});
-  auto option1 = b.Options({}, {{"Option1", NoWaterStopCaption}});
-  auto option2 = b.Options({}, {{"Option2", WaterStopCaption}});
+  WaterStopOptions(b);
   b.Gap(4);
 
   PieceLine(b, this, {T("[提示] 1.无地下水时 h"), Sub("1"), T(" 填入 0 值；不考虑墙前水深时 h"), Sub("2"), T(" 填入 0 值； ")});
@@ -129,10 +121,7 @@ Form2::Form2(Program& program) : Form("Form2", QString()), p_(program) {
   auto buttons = b.Buttons({{"Command2", "显示计算成果"}, {"Command3", "查看尺寸符号图"}, {"Command1", "打印基本资料"}});
   b.Finish();
 
-  // One water-stop choice for the whole program: these buttons show it as it
-  // stands, wherever it was made.
-  p_.BindChoice(option1[0], &p_.m.WaterStopMode, NoWaterStop);
-  p_.BindChoice(option2[0], &p_.m.WaterStopMode, WaterStop);
+  ClearNoteOnEdit(InputNames);
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -147,120 +136,41 @@ void Form2::Form_Load() {
     Box(InputNames[i])->setText(QString::fromStdString(texts[i]));
 }
 
-void Form2::NoResults(const QString& why) {
-  if (p_.form3) p_.form3->ShowNoResults(why);
-}
+WallResultsWindow* Form2::LoadedResults() const { return p_.form3; }
+WallResultsWindow* Form2::OpenResults() { return p_.OpenForm3(); }
 
 void Form2::Command2_Click() {
-  ClearMessage();
-  auto values = ReadNumbers(InputNames, {});
-  if (!values) {
-    NoResults(QStringLiteral("基本资料中有不是数字的栏，未进行计算。"));
-    return;
-  }
-  const GravityWallInputs in = InputsOf(*values);
-
-  // The friction angle first, so that the whole record is written at once.
-  const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
-  if (!SaveInputs(p_.m.ProjectName, kGravityDataSuffix, GravityDataLines(in, friction))) {
-    NoResults(QStringLiteral("基本资料未能保存，未进行计算。"));
-    return;
-  }
-
-  const GravityWallResults r = GravityWallCase(in, p_.m.WaterStopMode);
-  if (!r.ok) {
-    AddMessage(QString::fromStdString(r.message));
-    NoResults(QString::fromStdString(r.message));
-    return;
-  }
-  if (!SaveInputs(p_.m.ProjectName, kGravityResultsSuffix, GravityResultsLines(r))) {
-    NoResults(QStringLiteral("计算成果文件未能写入。"));
-    return;
-  }
-  const QString warning = QString::fromStdString(r.warning);
-  AddMessage(warning);
-
-  // An open results window is refilled from the new file, so that it never
-  // shows results of other data; a closed one reads it as it loads.
-  if (p_.form3) p_.form3->ShowResultsFile();
-  Form3* results = p_.OpenForm3();
-  if (!warning.isEmpty()) results->AddMessage(warning);
+  Compute(InputNames, kGravityDataSuffix, kGravityResultsSuffix, [this](const std::vector<float>& values) {
+    const GravityWallInputs in = InputsOf(values);
+    // The friction angle first, so that the whole record is written at once.
+    const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
+    WallComputation c;
+    c.dataLines = GravityDataLines(in, friction);
+    const GravityWallResults r = GravityWallCase(in, p_.m.WaterStopMode);
+    c.ok = r.ok;
+    c.message = r.message;
+    c.warning = r.warning;
+    if (r.ok) c.resultLines = GravityResultsLines(r);
+    return c;
+  });
 }
-
-void Form2::Command3_Click() { p_.OpenForm7(); }
-
-void Form2::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 // ---------------------------------------------------------------- Form3
 
-Form3::Form3(Program& program) : Form("Form3", "Form3"), p_(program) {
+Form3::Form3(Program& program)
+    : WallResultsWindow(program, "Form3", kGravityResultsSuffix, kGravityResultsFields, 35,
+                        [](const std::vector<shell::Field>& fields) {
+                          const auto texts = GravityResultsBoxTexts(fields);
+                          return std::vector<std::string>(texts.begin(), texts.end());
+                        }) {
   FormBuilder b(this);
-
-  // Base pressures.
-  b.layout()->addWidget(TableHeading(this, "基底压力计算成果表"));
-  auto* g1 = new QGridLayout;
-  g1->setHorizontalSpacing(6);
-  g1->setVerticalSpacing(3);
-  g1->addWidget(HeadingCell(this, {"土压力公", "式"}), 0, 0, 2, 1);
-  g1->addWidget(HeadingCell(this, {"墙  体", "自  重", "(kN)"}), 0, 1, 2, 1);
-  g1->addWidget(HeadingCell(this, {"土  重", "(kN)"}), 0, 2, 2, 1);
-  g1->addWidget(HeadingCell(this, {"水  重", "(kN)"}), 0, 3, 2, 1);
-  g1->addWidget(HeadingCell(this, {"扬压力", "(kN)"}), 0, 4, 2, 1);
-  g1->addWidget(HeadingCell(this, {"垂直荷载总和", "(kN)"}), 0, 5, 2, 1);
-  g1->addWidget(HeadingCell(this, {"偏心矩", "(m)"}), 0, 6, 2, 1);
-  g1->addWidget(HeadingCell(this, {"基底压力  "}), 0, 7, 1, 2);
-  g1->addWidget(HeadingCell(this, {"前端     后端", "(kN/m²)"}), 1, 7, 1, 2);
-  g1->addWidget(HeadingCell(this, {"不均匀系", "数"}), 0, 9, 2, 1);
-  const char* rows[2] = {"朗  肯", "库  伦"};
-  for (int r = 0; r < 2; ++r) {
-    QLabel* name = FormBuilder::MakeLabel({QString(), rows[r]}, this);
-    name->setAlignment(Qt::AlignCenter);
-    g1->addWidget(name, 2 + r, 0);
-    for (int c = 0; c < 9; ++c) g1->addWidget(ResultBox(this, 1 + 9 * r + c), 2 + r, 1 + c);
-  }
-  b.layout()->addLayout(g1);
+  BasePressureTable(b, "偏心矩", {"朗  肯", "库  伦"});
   b.Gap(10);
-
-  // Sliding and overturning.
-  b.layout()->addWidget(TableHeading(this, "抗滑及抗倾覆安全系数计算成果表"));
-  auto* g2 = new QGridLayout;
-  g2->setHorizontalSpacing(6);
-  g2->setVerticalSpacing(3);
-  g2->addWidget(HeadingCell(this, {"土压力公", "式"}), 0, 0);
-  g2->addWidget(HeadingCell(this, {"垂直荷载总和", "(kN)"}), 0, 1);
-  g2->addWidget(HeadingCell(this, {"土压力系", "数"}, {T("K"), Sub("a")}), 0, 2);
-  g2->addWidget(HeadingCell(this, {"土侧压力", "(kN)"}), 0, 3);
-  g2->addWidget(HeadingCell(this, {"水压力", "(kN)"}), 0, 4);
-  g2->addWidget(HeadingCell(this, {"抗 倾 覆", "力    矩"}, {T("(kN"), S("Label41"), T("m)")}), 0, 5);
-  g2->addWidget(HeadingCell(this, {"倾  覆", "力  矩"}, {T("(kN"), S("Label45"), T("m)")}), 0, 6);
-  g2->addWidget(HeadingCell(this, {"抗滑安全", "系数"}), 0, 7);
-  g2->addWidget(HeadingCell(this, {"抗倾安全", "系数"}), 0, 8);
-  for (int r = 0; r < 2; ++r) {
-    QLabel* name = FormBuilder::MakeLabel({QString(), rows[r]}, this);
-    name->setAlignment(Qt::AlignCenter);
-    g2->addWidget(name, 1 + r, 0);
-    for (int c = 0; c < 8; ++c) g2->addWidget(ResultBox(this, 19 + 8 * r + c), 1 + r, 1 + c);
-  }
-  b.layout()->addLayout(g2);
+  StabilityTable(b, {"朗  肯", "库  伦"}, 19, "Label41", "Label45");
   b.Gap(8);
-
-  QHBoxLayout* phid = b.Row();
-  phid->setSpacing(0);
-  AddPieces(phid, this, {T("等值摩擦角 "), S("Label27"), Sub("d"), T("：")});
-  phid->addWidget(ResultBox(this, 35));
-  AddPieces(phid, this, {T(" 度")});
-  phid->addStretch(1);
+  FrictionAngleRow(b, "Label27");
   b.Gap(8);
-
-  auto buttons = b.Buttons({{"Command1", "打印计算成果"},
-                            {"Command2", "返回程序编制说明"},
-                            {"Command3", "返回显示基本资料"},
-                            {"Command4", "结束"}});
-  b.Finish();
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(buttons[3], &QPushButton::clicked, this, [this] { Command4_Click(); });
+  Buttons(b, [this] { Command3_Click(); });
 }
 
 void Form3::Form_Load() {
@@ -268,40 +178,9 @@ void Form3::Form_Load() {
   ShowResultsFile();
 }
 
-void Form3::ShowResultsFile() {
-  ClearMessage();
-  ClearBoxes(ResultNames());
-  auto name = DataFileName(p_.m.ProjectName, kGravityResultsSuffix);
-  if (!name) return;
-  const shell::DataFileRead file = shell::ReadProjectFile(*name, kGravityResultsFields);
-  if (!file.ok) {
-    SetMessage(QString::fromStdString(file.error));
-    return;
-  }
-  const auto texts = GravityResultsBoxTexts(file.fields);
-  const auto names = ResultNames();
-  for (std::size_t i = 0; i < names.size(); ++i) Box(names[i])->setText(QString::fromStdString(texts[i]));
-}
-
-void Form3::ShowNoResults(const QString& why) {
-  ClearBoxes(ResultNames());
-  SetMessage(QStringLiteral("没有与当前基本资料相符的计算成果：") + why);
-}
-
-void Form3::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
-
-// The back buttons bring up their target before this window goes, so that
-// the program never stands without a window in between.
-void Form3::Command2_Click() {
-  p_.OpenForm1();
-  close();
-}
-
 void Form3::Command3_Click() {
   p_.OpenForm2();
   close();
 }
-
-void Form3::Command4_Click() { p_.EndProgram(); }
 
 }  // namespace ketrova

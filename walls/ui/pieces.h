@@ -27,15 +27,10 @@ inline Piece Sub(const QString& text) { return {QString(), text, true}; }
 // The labels of one line, left to right, into `row`.
 inline void AddPieces(QBoxLayout* row, QWidget* parent, const std::vector<Piece>& pieces) {
   for (const Piece& p : pieces) {
-    QLabel* l = shell::FormBuilder::MakeLabel({p.name, p.text}, parent);
-    if (p.sub) {
-      QFont f = l->font();
-      f.setPointSizeF(f.pointSizeF() * 0.75);
-      l->setFont(f);
-      row->addWidget(l, 0, Qt::AlignBottom);
-    } else {
-      row->addWidget(l);
-    }
+    if (p.sub)
+      row->addWidget(shell::FormBuilder::SmallLabel({p.name, p.text}, parent), 0, Qt::AlignBottom);
+    else
+      row->addWidget(shell::FormBuilder::MakeLabel({p.name, p.text}, parent));
   }
 }
 
@@ -51,6 +46,10 @@ inline constexpr const char* WaterStopHint = "[提 示] 选择前趾与铺盖间
 inline constexpr const char* NoWaterStopCaption = "墙前趾与铺盖间无止水(墙底扬压力由地下水及墙前水深确定)";
 inline constexpr const char* WaterStopCaption =
     "墙前趾与铺盖间设有止水(墙底扬压力仅由墙后地下水位确定，产生相当于地下水水头的均布扬压力)";
+// What a results window says when the water-stop choice changes after the
+// computation whose results it showed.
+inline constexpr const char* WaterStopChangedMessage =
+    "止水选择已改变，原计算成果已清除，请在基本资料窗口重新点“显示计算成果”。";
 
 
 // Results tables: a column heading (lines of caption, then a line of

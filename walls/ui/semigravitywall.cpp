@@ -26,12 +26,6 @@ const std::vector<QString> InputNames = {
     "Text9",  "Text20", "Text21", "Text22", "Text23", "Text24", "Text10", "Text11",
     "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19"};
 
-std::vector<QString> ResultNames() {
-  std::vector<QString> names;
-  for (int i = 1; i <= 38; ++i) names.push_back(QString("Text%1").arg(i));
-  return names;
-}
-
 std::vector<BoxSpec> SectionBoxes() {
   return InRowOrder(
       {
@@ -84,7 +78,7 @@ SemiGravityInputs InputsOf(const std::vector<float>& v) {
 
 // ---------------------------------------------------------------- Form4
 
-Form4::Form4(Program& program) : Form("Form4", QString()), p_(program) {
+Form4::Form4(Program& program) : WallDataWindow(program, "Form4") {
   FormBuilder b(this);
   b.Title({"Label1", "半重力式挡土墙基本资料"});
   TableSpec section{{"Label2", "墙身断面尺寸表"}, SectionBoxes()};
@@ -99,9 +93,7 @@ Form4::Form4(Program& program) : Form("Form4", QString()), p_(program) {
   b.Table(parameters);
   b.Gap(6);
 
-  b.Line({{"Label5", WaterStopHint}});
-  auto option1 = b.Options({}, {{"Option1", NoWaterStopCaption}});
-  auto option2 = b.Options({}, {{"Option2", WaterStopCaption}});
+  WaterStopOptions(b);
   b.Gap(4);
 
   PieceLine(b, this, {T("[提示] 1.墙背只有两级斜面时(见示意图中虚线所示)，须将第一级斜面作两级处理，即 B"), Sub("1"),
@@ -116,9 +108,7 @@ Form4::Form4(Program& program) : Form("Form4", QString()), p_(program) {
   auto buttons = b.Buttons({{"Command2", "显示计算成果"}, {"Command3", "查看尺寸符号图"}, {"Command1", "打印基本资料"}});
   b.Finish();
 
-  // The one water-stop choice of the program, shown wherever it is in force.
-  p_.BindChoice(option1[0], &p_.m.WaterStopMode, NoWaterStop);
-  p_.BindChoice(option2[0], &p_.m.WaterStopMode, WaterStop);
+  ClearNoteOnEdit(InputNames);
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -133,103 +123,40 @@ void Form4::Form_Load() {
     Box(QString("Text%1").arg(i + 1))->setText(QString::fromStdString(texts[i]));
 }
 
-void Form4::NoResults(const QString& why) {
-  if (p_.form5) p_.form5->ShowNoResults(why);
-}
+WallResultsWindow* Form4::LoadedResults() const { return p_.form5; }
+WallResultsWindow* Form4::OpenResults() { return p_.OpenForm5(); }
 
 void Form4::Command2_Click() {
-  ClearMessage();
-  auto values = ReadNumbers(InputNames, {});
-  if (!values) {
-    NoResults(QStringLiteral("基本资料中有不是数字的栏，未进行计算。"));
-    return;
-  }
-  const SemiGravityInputs in = InputsOf(*values);
-
-  // The friction angle first, so that the whole record is written at once.
-  const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
-  if (!SaveInputs(p_.m.ProjectName, kSemiGravityDataSuffix, SemiGravityDataLines(in, friction))) {
-    NoResults(QStringLiteral("基本资料未能保存，未进行计算。"));
-    return;
-  }
-
-  const SemiGravityResults r = SemiGravityWallCase(in, p_.m.WaterStopMode);
-  if (!r.ok) {
-    AddMessage(QString::fromStdString(r.message));
-    NoResults(QString::fromStdString(r.message));
-    return;
-  }
-  if (!SaveInputs(p_.m.ProjectName, kSemiGravityResultsSuffix, SemiGravityResultsLines(r))) {
-    NoResults(QStringLiteral("计算成果文件未能写入。"));
-    return;
-  }
-  const QString warning = QString::fromStdString(r.warning);
-  AddMessage(warning);
-
-  // An open results window is refilled from the new file.
-  if (p_.form5) p_.form5->ShowResultsFile();
-  Form5* results = p_.OpenForm5();
-  if (!warning.isEmpty()) results->AddMessage(warning);
+  Compute(InputNames, kSemiGravityDataSuffix, kSemiGravityResultsSuffix, [this](const std::vector<float>& values) {
+    const SemiGravityInputs in = InputsOf(values);
+    // The friction angle first, so that the whole record is written at once.
+    const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
+    WallComputation c;
+    c.dataLines = SemiGravityDataLines(in, friction);
+    const SemiGravityResults r = SemiGravityWallCase(in, p_.m.WaterStopMode);
+    c.ok = r.ok;
+    c.message = r.message;
+    c.warning = r.warning;
+    if (r.ok) c.resultLines = SemiGravityResultsLines(r);
+    return c;
+  });
 }
-
-void Form4::Command3_Click() { p_.OpenForm7(); }
-
-void Form4::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 // ---------------------------------------------------------------- Form5
 
-Form5::Form5(Program& program) : Form("Form5", "Form5"), p_(program) {
+Form5::Form5(Program& program)
+    : WallResultsWindow(program, "Form5", kSemiGravityResultsSuffix, kSemiGravityResultsFields, 38,
+                        [](const std::vector<shell::Field>& fields) {
+                          const auto texts = SemiGravityResultsBoxTexts(fields);
+                          return std::vector<std::string>(texts.begin(), texts.end());
+                        }) {
   FormBuilder b(this);
-
-  // Base pressures.
-  b.layout()->addWidget(TableHeading(this, "基底压力计算成果表"));
-  auto* g1 = new QGridLayout;
-  g1->setHorizontalSpacing(6);
-  g1->setVerticalSpacing(3);
-  g1->addWidget(HeadingCell(this, {"土压力公", "式"}), 0, 0, 2, 1);
-  g1->addWidget(HeadingCell(this, {"墙  体", "自  重", "(kN)"}), 0, 1, 2, 1);
-  g1->addWidget(HeadingCell(this, {"土  重", "(kN)"}), 0, 2, 2, 1);
-  g1->addWidget(HeadingCell(this, {"水  重", "(kN)"}), 0, 3, 2, 1);
-  g1->addWidget(HeadingCell(this, {"扬压力", "(kN)"}), 0, 4, 2, 1);
-  g1->addWidget(HeadingCell(this, {"垂直荷载总和", "(kN)"}), 0, 5, 2, 1);
-  g1->addWidget(HeadingCell(this, {"偏心距", "(m)"}), 0, 6, 2, 1);
-  g1->addWidget(HeadingCell(this, {"基底压力  "}), 0, 7, 1, 2);
-  g1->addWidget(HeadingCell(this, {"前端     后端", "(kN/m²)"}), 1, 7, 1, 2);
-  g1->addWidget(HeadingCell(this, {"不均匀系", "数"}), 0, 9, 2, 1);
-  QLabel* rankine1 = FormBuilder::MakeLabel({QString(), "朗  肯"}, this);
-  rankine1->setAlignment(Qt::AlignCenter);
-  g1->addWidget(rankine1, 2, 0);
-  for (int c = 0; c < 9; ++c) g1->addWidget(ResultBox(this, 1 + c), 2, 1 + c);
-  b.layout()->addLayout(g1);
+  BasePressureTable(b, "偏心距", {"朗  肯"});
   b.Gap(10);
-
-  // Sliding and overturning.
-  b.layout()->addWidget(TableHeading(this, "抗滑及抗倾覆安全系数计算成果表"));
-  auto* g2 = new QGridLayout;
-  g2->setHorizontalSpacing(6);
-  g2->setVerticalSpacing(3);
-  g2->addWidget(HeadingCell(this, {"土压力公", "式"}), 0, 0);
-  g2->addWidget(HeadingCell(this, {"垂直荷载总和", "(kN)"}), 0, 1);
-  g2->addWidget(HeadingCell(this, {"土压力系", "数"}, {T("K"), Sub("a")}), 0, 2);
-  g2->addWidget(HeadingCell(this, {"土侧压力", "(kN)"}), 0, 3);
-  g2->addWidget(HeadingCell(this, {"水压力", "(kN)"}), 0, 4);
-  g2->addWidget(HeadingCell(this, {"抗 倾 覆", "力    矩"}, {T("(kN"), S("Label57"), T("m)")}), 0, 5);
-  g2->addWidget(HeadingCell(this, {"倾  覆", "力  矩"}, {T("(kN"), S("Label60"), T("m)")}), 0, 6);
-  g2->addWidget(HeadingCell(this, {"抗滑安全", "系数"}), 0, 7);
-  g2->addWidget(HeadingCell(this, {"抗倾安全", "系数"}), 0, 8);
-  QLabel* rankine2 = FormBuilder::MakeLabel({QString(), "朗  肯"}, this);
-  rankine2->setAlignment(Qt::AlignCenter);
-  g2->addWidget(rankine2, 1, 0);
-  for (int c = 0; c < 8; ++c) g2->addWidget(ResultBox(this, 10 + c), 1, 1 + c);
-  b.layout()->addLayout(g2);
+  StabilityTable(b, {"朗  肯"}, 10, "Label57", "Label60");
   b.Gap(6);
 
-  QHBoxLayout* phid = b.Row();
-  phid->setSpacing(0);
-  AddPieces(phid, this, {T("等值摩擦角 "), S("Label35"), Sub("d"), T("：")});
-  phid->addWidget(ResultBox(this, 35));
-  AddPieces(phid, this, {T(" 度")});
-  phid->addStretch(1);
+  FrictionAngleRow(b, "Label35");
   b.Gap(10);
 
   // Control sections.
@@ -266,15 +193,7 @@ Form5::Form5(Program& program) : Form("Form5", "Form5"), p_(program) {
   b.layout()->addLayout(g3);
   b.Gap(8);
 
-  auto buttons = b.Buttons({{"Command1", "打印计算成果"},
-                            {"Command2", "返回程序编制说明"},
-                            {"Command3", "返回显示基本资料"},
-                            {"Command4", "结束"}});
-  b.Finish();
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(buttons[3], &QPushButton::clicked, this, [this] { Command4_Click(); });
+  Buttons(b, [this] { Command3_Click(); });
 }
 
 void Form5::Form_Load() {
@@ -282,38 +201,9 @@ void Form5::Form_Load() {
   ShowResultsFile();
 }
 
-void Form5::ShowResultsFile() {
-  ClearMessage();
-  ClearBoxes(ResultNames());
-  auto name = DataFileName(p_.m.ProjectName, kSemiGravityResultsSuffix);
-  if (!name) return;
-  const shell::DataFileRead file = shell::ReadProjectFile(*name, kSemiGravityResultsFields);
-  if (!file.ok) {
-    SetMessage(QString::fromStdString(file.error));
-    return;
-  }
-  const auto texts = SemiGravityResultsBoxTexts(file.fields);
-  for (std::size_t i = 0; i < texts.size(); ++i)
-    Box(QString("Text%1").arg(i + 1))->setText(QString::fromStdString(texts[i]));
-}
-
-void Form5::ShowNoResults(const QString& why) {
-  ClearBoxes(ResultNames());
-  SetMessage(QStringLiteral("没有与当前基本资料相符的计算成果：") + why);
-}
-
-void Form5::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
-
-void Form5::Command2_Click() {
-  p_.OpenForm1();
-  close();
-}
-
 void Form5::Command3_Click() {
   p_.OpenForm4();
   close();
 }
-
-void Form5::Command4_Click() { p_.EndProgram(); }
 
 }  // namespace ketrova

@@ -180,6 +180,32 @@ Form6::Form6(Program& program) : Form("Form6", "Form6"), p_(program) {
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command5_Click(); });
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
+
+  // The forces, the steel and the crack check (which reads the transfer file
+  // of the last forces computation) belong to the data they were computed
+  // from; the crack check also to its bars. The messages name this window's
+  // own buttons.
+  ClearResultsOnEdit(InputNames, [this] {
+    if (ClearForces())
+      SetMessage(QStringLiteral("基本资料已改变，原计算成果已清除，请重新点“显示内力及钢筋计算成果”。"));
+    return false;
+  });
+  ClearResultsOnEdit(BarNames[0], [this] { return ClearCrackCheckForBars(); });
+  ClearResultsOnEdit(BarNames[1], [this] { return ClearCrackCheckForBars(); });
+}
+
+bool Form6::ClearForces() {
+  const bool forces = ClearBoxes(ForceNames);
+  const bool crack = ClearCrackCheck();
+  return forces || crack;
+}
+
+bool Form6::ClearCrackCheck() { return ClearBoxes(CrackNames); }
+
+bool Form6::ClearCrackCheckForBars() {
+  if (ClearCrackCheck())
+    SetMessage(QStringLiteral("受拉钢筋已改变，原抗裂计算成果已清除，请重新点“显示抗裂计算成果”。"));
+  return false;
 }
 
 void Form6::Form_Load() {
@@ -200,8 +226,7 @@ void Form6::Form_Load() {
 void Form6::Command1_Click() {
   ClearMessage();
   // Results of earlier data never stay on show, nor a crack check of them.
-  ClearBoxes(ForceNames);
-  ClearBoxes(CrackNames);
+  ClearForces();
   auto values = ReadNumbers(InputNames, {});
   if (!values) return;
   const SluiceWallInputs in = InputsOf(*values);
@@ -240,7 +265,7 @@ void Form6::Command1_Click() {
 
 void Form6::Command2_Click() {
   ClearMessage();
-  ClearBoxes(CrackNames);
+  ClearCrackCheck();
   const auto text = shell::ReadWholeFile(kTransferFile);
   if (!text) {
     SetMessage(QStringLiteral("未找到截面资料文件“zhq.dat3”，请先点击“显示内力及钢筋计算成果”。"));

@@ -2,6 +2,7 @@
 // windows, and the dimension-symbol drawing.
 #pragma once
 
+#include "datafile.h"
 #include "form.h"
 #include "gravitywall.h"
 #include "program.h"
@@ -9,9 +10,16 @@
 
 #include <QPointer>
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
+
+namespace shell {
+class FormBuilder;
+}
 
 namespace ketrova {
 
@@ -69,32 +77,62 @@ class Form1 : public shell::Form {
   Program& p_;
 };
 
-// The gravity-wall data window.
-class Form2 : public shell::Form {
-  Q_OBJECT
- public:
-  explicit Form2(Program& program);
+class WallResultsWindow;
 
-  void Form_Load();
-  void Command2_Click();  // compute, write the results, show them
-  void Command3_Click();  // the dimension drawing
+// What a retaining-wall computation gives its data window: the data record
+// (written first, whatever the outcome), and the outcome with its results
+// record and warning.
+struct WallComputation {
+  std::vector<shell::Line> dataLines;
+  bool ok = false;
+  std::string message;  // why there are no results
+  std::string warning;  // a note on the data that did compute
+  std::vector<shell::Line> resultLines;
+};
+
+// What both retaining-wall data windows share: the water-stop choice and the
+// compute click (read the boxes, save the data, compute, write the results
+// file, refill the results window).
+class WallDataWindow : public shell::Form {
+ public:
   void Command1_Click();  // print the data
+  void Command3_Click();  // the dimension drawing
+
+ protected:
+  WallDataWindow(Program& program, const QString& name);
+
+  // The water-stop hint and its two options, bound to the program-wide
+  // choice.
+  void WaterStopOptions(shell::FormBuilder& b);
+  // The compute click on `inputNames`: `compute` makes the records of the
+  // numbers read; the results go to `resultsSuffix` and into the window that
+  // `openResults` brings up.
+  void Compute(const std::vector<QString>& inputNames, const char* dataSuffix, const char* resultsSuffix,
+               const std::function<WallComputation(const std::vector<float>&)>& compute);
+  // The results window where it is loaded, and the call that brings it up.
+  virtual WallResultsWindow* LoadedResults() const = 0;
+  virtual WallResultsWindow* OpenResults() = 0;
+  // The results window shows the last computation of the project's file and
+  // keeps it; this window's own note of that computation goes with an edit.
+  void ClearNoteOnEdit(const std::vector<QString>& inputNames);
+
+  Program& p_;
 
  private:
   // After a computation that gave no results: an open results window shows
   // none either.
   void NoResults(const QString& why);
+  // Blank the note of the last computation (its geometry warning) once the
+  // data are edited; true where one was on show.
+  bool ClearComputedNote();
 
-  Program& p_;
+  bool noteShown_ = false;  // the message line holds the last computation's warning
 };
 
-// The gravity-wall results window.
-class Form3 : public shell::Form {
-  Q_OBJECT
+// What both retaining-wall results windows share: the results of the last
+// computation of the project's file, the buttons under them.
+class WallResultsWindow : public shell::Form {
  public:
-  explicit Form3(Program& program);
-
-  void Form_Load();
   // Fill every box from the project's results file (a missing or short file
   // leaves the boxes blank and says so).
   void ShowResultsFile();
@@ -102,47 +140,91 @@ class Form3 : public shell::Form {
   void ShowNoResults(const QString& why);
   void Command1_Click();  // print the results
   void Command2_Click();  // back to the main window
-  void Command3_Click();  // back to the data window
   void Command4_Click();  // end the program
 
- private:
+ protected:
+  // `boxTexts` turns the results file's fields into the texts of Text1,
+  // Text2, ... in order; there are `resultBoxes` of them.
+  WallResultsWindow(Program& program, const QString& name, const char* resultsSuffix, std::size_t resultsFields,
+                    int resultBoxes,
+                    std::function<std::vector<std::string>(const std::vector<shell::Field>&)> boxTexts);
+  // The base-pressure table: a row of nine boxes per earth-pressure formula,
+  // from box Text1.
+  void BasePressureTable(shell::FormBuilder& b, const QString& eccentricity, const QStringList& rows);
+  // The sliding and overturning table, a row of eight boxes per formula from
+  // box Text<firstBox>; dot1 and dot2 name the labels of the dots in the
+  // moments' units.
+  void StabilityTable(shell::FormBuilder& b, const QStringList& rows, int firstBox, const QString& dot1,
+                      const QString& dot2);
+  // The equivalent friction angle, box Text35, the symbol in `phiLabel`.
+  void FrictionAngleRow(shell::FormBuilder& b, const QString& phiLabel);
+  // The button row and the message line; Command3 goes back to the data
+  // window through `command3`.
+  void Buttons(shell::FormBuilder& b, std::function<void()> command3);
+
   Program& p_;
+
+ private:
+  // The results on show were computed with the water-stop mode then in
+  // force; once the mode changes they are cleared, so that no window shows
+  // them beside the other mode.
+  void WaterStopModeChanged();
+  std::vector<QString> ResultNames() const;
+
+  const char* resultsSuffix_;
+  std::size_t resultsFields_;
+  int resultBoxes_;
+  std::function<std::vector<std::string>(const std::vector<shell::Field>&)> boxTexts_;
+  std::optional<float> resultsMode_;  // the mode of the results on show; none when blank
+};
+
+// The gravity-wall data window.
+class Form2 : public WallDataWindow {
+  Q_OBJECT
+ public:
+  explicit Form2(Program& program);
+
+  void Form_Load();
+  void Command2_Click();  // compute, write the results, show them
+
+ protected:
+  WallResultsWindow* LoadedResults() const override;
+  WallResultsWindow* OpenResults() override;
+};
+
+// The gravity-wall results window.
+class Form3 : public WallResultsWindow {
+  Q_OBJECT
+ public:
+  explicit Form3(Program& program);
+
+  void Form_Load();
+  void Command3_Click();  // back to the data window
 };
 
 // The semi-gravity-wall data window.
-class Form4 : public shell::Form {
+class Form4 : public WallDataWindow {
   Q_OBJECT
  public:
   explicit Form4(Program& program);
 
   void Form_Load();
   void Command2_Click();  // compute, write the results, show them
-  void Command3_Click();  // the dimension drawing
-  void Command1_Click();  // print the data
 
- private:
-  void NoResults(const QString& why);
-
-  Program& p_;
+ protected:
+  WallResultsWindow* LoadedResults() const override;
+  WallResultsWindow* OpenResults() override;
 };
 
 // The semi-gravity-wall results window: base pressure, stability and the
 // control sections.
-class Form5 : public shell::Form {
+class Form5 : public WallResultsWindow {
   Q_OBJECT
  public:
   explicit Form5(Program& program);
 
   void Form_Load();
-  void ShowResultsFile();
-  void ShowNoResults(const QString& why);
-  void Command1_Click();  // print the results
-  void Command2_Click();  // back to the main window
   void Command3_Click();  // back to the data window
-  void Command4_Click();  // end the program
-
- private:
-  Program& p_;
 };
 
 // The sluice-wall window: data, forces and steel, crack check.
@@ -159,6 +241,14 @@ class Form6 : public shell::Form {
   void Command5_Click();  // print the data and results
 
  private:
+  // Blank the forces, steel and crack results (after an edit of the data),
+  // or only the crack results (after an edit of the bars); true where any
+  // were on show.
+  bool ClearForces();
+  bool ClearCrackCheck();
+  // After an edit of a bar box: the crack results go, and the message says so.
+  bool ClearCrackCheckForBars();
+
   Program& p_;
 };
 

@@ -173,19 +173,19 @@ TEST(DiameterStepSearch, SmallestDiameterIsOneStepAboveTheDepth) {
   const CircularResults r = CircularDiameterAndLossCase(in);
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.steps, 1);
-  EXPECT_EQ(r.D, 0.8f + 0.005f);
+  EXPECT_EQ(r.D, shell::sgl(0.8f + 0.005));
   EXPECT_GT(r.D, r.h);
 
   in.Z = 1e6f;  // any diameter meets this allowed loss
   const CircularResults s = CircularDiameterAndSlopeCase(in);
   ASSERT_TRUE(s.ok);
   EXPECT_EQ(s.steps, 1);
-  EXPECT_EQ(s.D, 0.8f + 0.005f);
+  EXPECT_EQ(s.D, shell::sgl(0.8f + 0.005));
 }
 
 TEST(DiameterStepSearch, CapacityEqualToTheDischargeIsAccepted) {
   CircularInputs in = With(Example(), 0.8f, 0, 1000, 0);
-  const float D1 = 0.8f + 0.005f;
+  const float D1 = shell::sgl(0.8f + 0.005);
   in.Q = SectionCapacity(CircularSegmentGeometry(0.8f, D1, in.n), in.m);
   EXPECT_EQ(CircularDiameterAndLossCase(in).steps, 1);
   in.Q = std::nextafter(in.Q, 1e9f);  // a hair more needs the next diameter
@@ -210,6 +210,25 @@ TEST(CircularDepthStepSearch, CapacityEqualToTheDischargeIsAccepted) {
   EXPECT_EQ(r.h, h1);
   in.Q = std::nextafter(in.Q, 1e9f);
   EXPECT_EQ(CircularDepthAndLossCase(in).steps, 2);
+}
+
+TEST(CircularDepthStepSearch, TheFiveMillimetreStepIsAddedInDouble) {
+  // D 0.3: h starts at sgl(0.015) and each trial is sgl(h + 0.005) with 0.005
+  // in double. Below 3 cm the single grid puts h + 0.005f on a tie that
+  // rounds down, h + 0.005 does not: the first trial is 0.020000001415610313
+  // (not 0.019999999552965164), the ninth 0.05999999865889549.
+  // (python3 rendering of the step search, struct rounding to single.)
+  CircularInputs in = With(Data(0.0001f, 30, 0.1f, 0.014f, 0.3f, 0.3f), 0, 0.3f, 500, 0);
+  CircularResults r = CircularDepthAndLossCase(in);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.steps, 1);
+  EXPECT_EQ(r.h, 0.020000001415610313f);
+  in.Q = 0.003f;
+  r = CircularDepthAndLossCase(in);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.steps, 9);
+  EXPECT_EQ(r.h, 0.05999999865889549f);
+  EXPECT_NEAR(r.Z, 0.05997767299413681, 1e-9);
 }
 
 TEST(CircularDepthStepSearch, DischargeBeyondPartFullShowsThePressureHint) {

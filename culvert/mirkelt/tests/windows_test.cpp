@@ -28,6 +28,16 @@ class MirkeltWindows : public WindowTest<mirkelt::CreateForm1> {
     TypeAll(w, InputBoxes.mid(0, values.size()), values);
   }
 
+  // A new project's stilling-basin window with the deepened basin chosen,
+  // filled with the short culvert and computed once.
+  QWidget* ComputedDeepened() {
+    Click(form1_, "Option1");
+    QWidget* w = Open("Check1");
+    Fill(w);
+    Click(w, "Command2");
+    return w;
+  }
+
   QStringList Results(QWidget* w) { return TextsOf(w, ResultBoxes); }
 
   QStringList HintRow(QWidget* w) {
@@ -90,10 +100,7 @@ TEST_F(MirkeltWindows, ComputesEachKindInTheOpenWindow) {
 }
 
 TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
   ASSERT_NE(TextOf(f4, "Label65"), "");
   Type(f4, "Text12", "0.8");  // the tailwater the hint was about
@@ -103,6 +110,34 @@ TEST_F(MirkeltWindows, EditingAnInputTakesAwayTheResultsAndTheHint) {
   EXPECT_FALSE(Find<QLineEdit>(f4, "Text21")->isVisible());
   EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
   SaveWindowPng(f4, "mirkelt-Form4-edited");
+}
+
+TEST_F(MirkeltWindows, AnotherBasinKindTakesAwayTheResultsOfTheOldOne) {
+  QWidget* f4 = ComputedDeepened();
+  ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
+  ASSERT_NE(TextOf(f4, "Label65"), "");
+  // A click on the kind in force changes nothing.
+  Click(form1_, "Check1");
+  EXPECT_EQ(TextOf(f4, "Text13"), "3.68");
+  EXPECT_TRUE(TextOf(f4, "Message").contains("深挖式消力池"));
+
+  // The sill basin chosen on the main window: the deepened basin's results,
+  // its hint and its hk2 go, and the message says why.
+  Click(form1_, "Check2");
+  EXPECT_EQ(Results(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(HintRow(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(TextOf(f4, "Label65"), "");
+  EXPECT_FALSE(Find<QLineEdit>(f4, "Text21")->isVisible());
+  EXPECT_EQ(TextOf(f4, "Message"), "消力池类型已改变，原计算成果已清除，请重新点“显示计算成果”。");
+  SaveWindowPng(f4, "mirkelt-Form4-kind-changed");
+
+  // Computed again, the results are the sill basin's; back to the deepened
+  // basin clears them once more.
+  Click(f4, "Command2");
+  EXPECT_EQ(TextOf(f4, "Text17"), "0.6");
+  Click(form1_, "Check1");
+  EXPECT_EQ(TextOf(f4, "Text17"), "");
+  EXPECT_EQ(TextOf(f4, "Message"), "消力池类型已改变，原计算成果已清除，请重新点“显示计算成果”。");
 }
 
 TEST_F(MirkeltWindows, RecordIsWrittenInFieldOrderAndReadBackIntoTheSameBoxes) {
@@ -140,10 +175,7 @@ TEST_F(MirkeltWindows, LocalLossIsZeroUnlessTheOutletIsSubmerged) {
 }
 
 TEST_F(MirkeltWindows, SubmergedPressureFlowWithoutLossesSavesAndBlanksTheOldResults) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text13"), "3.68");
   Fill(f4, {"10", "3.5", "0.5", "10", "2", "2.5", "2", "0.01", "1", "5.5", "6", "3.01", "0"});
   Click(f4, "Command2");
@@ -198,10 +230,7 @@ TEST_F(MirkeltWindows, MissingOrShortFileLeavesTheStartingTexts) {
 }
 
 TEST_F(MirkeltWindows, ImpossibleDataAndNonConvergenceShowAMessageAndNoNumbers) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   ASSERT_EQ(TextOf(f4, "Text16"), "0.57");
   Type(f4, "Text11", "0");  // B2
   Click(f4, "Command2");
@@ -237,10 +266,7 @@ TEST_F(MirkeltWindows, CombinedBasinTreatedAsDeepenedSaysSo) {
 }
 
 TEST_F(MirkeltWindows, UnnamedAndRenamedProjects) {
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   EXPECT_TRUE(FileExists("hx.dat"));
   Type(form1_, "Text1", "b2");
   Click(f4, "Command2");
@@ -262,10 +288,7 @@ TEST_F(MirkeltWindows, PrintAndEnd) {
 TEST_F(MirkeltWindows, ProjectNameThatCannotNameAFileSaysSoAndKeepsTheOldFile) {
   WriteFile("hx.dat", "1,2,3,4,5,6,7,8,9,10,11,12,13\r\n");
   Type(form1_, "Text1", "a/b");
-  Click(form1_, "Option1");
-  QWidget* f4 = Open("Check1");
-  Fill(f4);
-  Click(f4, "Command2");
+  QWidget* f4 = ComputedDeepened();
   EXPECT_FALSE(TextOf(f4, "Message").isEmpty());
   EXPECT_TRUE(TextOf(f4, "Message").contains("项目名")) << TextOf(f4, "Message").toStdString();
   EXPECT_EQ(ReadFile("hx.dat"), "1,2,3,4,5,6,7,8,9,10,11,12,13\r\n");

@@ -4,11 +4,8 @@
 #include "freesurface.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace quimbrel;
@@ -68,42 +65,16 @@ void BM_SemiPressure(benchmark::State& state) {
 }
 BENCHMARK(BM_SemiPressure)->Name("SemiPressureFlowCase");
 
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == name) return w;
-  return nullptr;
-}
-
 // One compute click of the free-surface window on a long culvert.
 void BM_ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* form1 = CreateForm1();
-  form1->findChild<QAbstractButton*>("Option1")->click();
-  const QStringList depths = {"2", "1.9", "3"};
-  for (int k = 0; k < 3; ++k)
-    form1->findChild<QLineEdit*>(QString("Text%1").arg(k + 2))->setText(depths[k]);
-  form1->findChild<QAbstractButton*>("Command2")->click();
-  QWidget* form2 = TopLevel("Form2");
-  const QStringList boxes = {"Text1", "Text2", "Text3", "Text4", "Text8", "Text5", "Text6", "Text7"};
-  const QStringList values = {"6", "3", "200", "0.003", "0.014", "2", "1.9", "0.3"};
-  for (int k = 0; k < boxes.size(); ++k) form2->findChild<QLineEdit*>(boxes[k])->setText(values[k]);
-  auto* compute = form2->findChild<QAbstractButton*>("Command2");
-  for (auto _ : state) compute->click();
-  form2->close();
-  form1->close();
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(
+      state, CreateForm1,
+      {.form1Boxes = benchsupport::NumberedBoxes({"2", "1.9", "3"}, 2),
+       .form1Clicks = {"Option1", "Command2"},
+       .window = "Form2",
+       .boxes = benchsupport::Boxes({"Text1", "Text2", "Text3", "Text4", "Text8", "Text5", "Text6", "Text7"},
+                                    {"6", "3", "200", "0.003", "0.014", "2", "1.9", "0.3"})});
 }
 BENCHMARK(BM_ComputeClick)->Name("Form2 compute click (long culvert)")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

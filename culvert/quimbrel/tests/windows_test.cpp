@@ -6,37 +6,42 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QLabel>
 
 using namespace testsupport;
 
 namespace {
 
-class QuimbrelWindows : public InScratchDir {
+class QuimbrelWindows : public WindowTest<quimbrel::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = quimbrel::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   // Type the depths on the main window and click the open button.
   void Choose(const QString& H, const QString& h, const QString& D) {
-    Type(form1_, "Text2", H);
-    Type(form1_, "Text3", h);
-    Type(form1_, "Text4", D);
+    TypeAll(form1_, {"Text2", "Text3", "Text4"}, {H, h, D});
     Click(form1_, "Command2");
   }
 
   static void Fill(QWidget* w, const QStringList& boxes, const QStringList& values) {
-    for (int k = 0; k < boxes.size(); ++k) Type(w, boxes[k], values[k]);
+    TypeAll(w, boxes, values);
   }
 
-  QWidget* form1_ = nullptr;
+  // A new project: the window `form` that the depths H, h, D open, or
+  // nullptr.
+  QWidget* Reach(const char* form, const QStringList& depths) {
+    Click(form1_, "Option1");
+    Choose(depths[0], depths[1], depths[2]);
+    return TopLevel(form);
+  }
+
+  // A new project: the window `form` reached with the depths H, h, D, its
+  // boxes filled and computed once; nullptr where it did not open.
+  QWidget* Computed(const char* form, const QStringList& depths, const QStringList& boxes,
+                    const QStringList& values) {
+    QWidget* w = Reach(form, depths);
+    if (!w) return nullptr;
+    Fill(w, boxes, values);
+    Click(w, "Command2");
+    return w;
+  }
 };
 
 const QStringList kForm2Boxes = {"Text1", "Text2", "Text3", "Text4",
@@ -87,9 +92,7 @@ TEST_F(QuimbrelWindows, NoWindowForBadDepths) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceShortCulvertOnTheFloorThenAbove) {
-  Click(form1_, "Option1");
-  Choose("1.8", "0.8", "2");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"1.8", "0.8", "2"});
   ASSERT_NE(f2, nullptr);
   // Pre-filled from the main window; the other boxes as designed.
   EXPECT_EQ(TextOf(f2, "Text2"), "2");
@@ -120,9 +123,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceShortCulvertOnTheFloorThenAbove) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceLongCulvertShowsTheSecondRow) {
-  Click(form1_, "Option1");
-  Choose("2", "0.3", "3");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"2", "0.3", "3"});
   ASSERT_NE(f2, nullptr);
   Fill(f2, kForm2Boxes, {"6", "3", "200", "0.002", "0.014", "2", "0.3", "0.3"});
   Click(f2, "Command2");
@@ -134,11 +135,35 @@ TEST_F(QuimbrelWindows, FreeSurfaceLongCulvertShowsTheSecondRow) {
   SaveWindowPng(f2, "quimbrel-Form2-long");
 }
 
+TEST_F(QuimbrelWindows, FreeSurfaceEditTakesAwayTheResultsOfTheOldData) {
+  QWidget* f2 = Computed("Form2", {"1.8", "0.8", "2"}, kForm2Boxes,
+                         {"5", "2", "10", "0.01", "0.014", "1.8", "0.8", "0.5"});
+  ASSERT_NE(f2, nullptr);
+  ASSERT_EQ(TextOf(f2, "Text15"), "1.351");
+  ASSERT_EQ(TextOf(f2, "Label39"), "临界水深");
+  // The outlet depth the critical-depth note was about: the results, the
+  // culvert kind, the captions of the second row and the note all go.
+  Type(f2, "Text6", "1.5");
+  EXPECT_EQ(Form2Results(f2), QStringList({"", "", "", "", "", "", ""}));
+  for (const char* l : {"Label24", "Label39", "Label44", "Label45", "Label43"})
+    EXPECT_EQ(TextOf(f2, l).trimmed(), "") << l;
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f2, "quimbrel-Form2-edited");
+
+  // A long culvert: editing the approach velocity takes the normal depth
+  // and its captions too.
+  Fill(f2, kForm2Boxes, {"6", "3", "200", "0.002", "0.014", "2", "0.3", "0.3"});
+  Click(f2, "Command2");
+  ASSERT_EQ(TextOf(f2, "Label38"), "正常水深");
+  Type(f2, "Text7", "0.4");
+  EXPECT_EQ(Form2Results(f2), QStringList({"", "", "", "", "", "", ""}));
+  for (const char* l : {"Label38", "Label41", "Label40", "Label42"}) EXPECT_EQ(TextOf(f2, l), "") << l;
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+}
+
 TEST_F(QuimbrelWindows, FreeSurfaceFileRoundTripInScreenOrder) {
   Type(form1_, "Text1", "abc");
-  Click(form1_, "Option1");
-  Choose("1.2", "1", "3");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"1.2", "1", "3"});
   ASSERT_NE(f2, nullptr);
   // A typed slope of 0 is saved as 0 (and computed as 0.00001).
   Fill(f2, kForm2Boxes, {"3", "2", "30", "0", "0.014", "1.2", "1", "0.2"});
@@ -147,8 +172,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceFileRoundTripInScreenOrder) {
   EXPECT_EQ(ReadFile("abcVostrane2.dat"), "3,2,30,0,0.014,1.2,1,0.2\r\n");
   EXPECT_FALSE(FileExists("xyzVostrane2.dat"));
   EXPECT_EQ(TextOf(f2, "Text15"), "1.673");  // zero-slope case: B = 1.6726081
-  f2->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f2);
 
   // Reopen as an existing project with other depths: the file wins.
   Type(form1_, "Text1", "abc");
@@ -162,9 +186,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceFileRoundTripInScreenOrder) {
 }
 
 TEST_F(QuimbrelWindows, FreeSurfaceMessagesKeepTheFile) {
-  Click(form1_, "Option1");
-  Choose("2", "0.3", "3");
-  QWidget* f2 = TopLevel("Form2");
+  QWidget* f2 = Reach("Form2", {"2", "0.3", "3"});
   ASSERT_NE(f2, nullptr);
   Fill(f2, kForm2Boxes, {"6", "3", "200", "0.002", "0.014", "2", "0.3", "0.3"});
   Click(f2, "Command2");
@@ -198,9 +220,7 @@ TEST_F(QuimbrelWindows, FreeSurfaceMessagesKeepTheFile) {
 
 TEST_F(QuimbrelWindows, PressureWindowIndexResultsAndFile) {
   Type(form1_, "Text1", "p");
-  Click(form1_, "Option1");
-  Choose("2.6", "1.2", "1.5");  // H > 1.5D, free outlet
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = Reach("Form3", {"2.6", "1.2", "1.5"});  // H > 1.5D, free outlet
   ASSERT_NE(f3, nullptr);
   EXPECT_EQ(TextOf(f3, "Label54"), "2:");
   EXPECT_EQ(TextOf(f3, "Text2"), "1.5");
@@ -245,6 +265,23 @@ TEST_F(QuimbrelWindows, PressureWindowIndexResultsAndFile) {
   EXPECT_EQ(ReadFile("pVostrane3.dat"), "8,1.5,40,0.002,0.014,2.6,3,0.5,0.3,0.1,0.2,0.1,0.2\r\n");
 }
 
+TEST_F(QuimbrelWindows, PressureEditTakesAwayTheResultsOfTheOldData) {
+  QWidget* f3 = Computed("Form3", {"2.6", "1.2", "1.5"}, Numbered("Text", 1, 13),
+                         {"8", "1.5", "40", "0.002", "0.014", "2.6", "1.2", "0.5", "0.3", "0.1", "0.2", "0.1", "0.2"});
+  ASSERT_NE(f3, nullptr);
+  ASSERT_EQ(TextOf(f3, "Text15"), "1.58");
+  // A loss coefficient changed: m, B and the results heading go.
+  Type(f3, "Text12", "0.2");
+  EXPECT_EQ(TextsOf(f3, {"Label36", "Text14", "Text15"}), QStringList({"", "", ""}));
+  EXPECT_EQ(TextOf(f3, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f3, "quimbrel-Form3-edited");
+  // Computed again, they come back for the data on show.
+  Click(f3, "Command2");
+  EXPECT_EQ(TextOf(f3, "Label36"), "计 算 成 果");
+  EXPECT_NE(TextOf(f3, "Text15"), "");
+  EXPECT_EQ(TextOf(f3, "Message"), "");
+}
+
 TEST_F(QuimbrelWindows, PressureWindowLoadsItsFile) {
   WriteFile("qVostrane3.dat", "8,1.5,40,0.002,0.014,2.6,1.8,0.5,0.3,0.1,0.2,0.1,0.2\r\n");
   Type(form1_, "Text1", "q");
@@ -263,9 +300,7 @@ TEST_F(QuimbrelWindows, PressureWindowLoadsItsFile) {
 
 TEST_F(QuimbrelWindows, SemiPressureWindow) {
   Type(form1_, "Text1", "s");
-  Click(form1_, "Option1");
-  Choose("2", "1", "1.5");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = Reach("Form4", {"2", "1", "1.5"});
   ASSERT_NE(f4, nullptr);
   for (const char* l : {"Label23", "Label44", "Label49", "Label56"}) EXPECT_EQ(TextOf(f4, l), "β");
   SaveWindowPng(f4, "quimbrel-Form4-new");
@@ -284,14 +319,24 @@ TEST_F(QuimbrelWindows, SemiPressureWindow) {
   EXPECT_EQ(TextOf(f4, "Text15"), "");
 
   // Reload as an existing project.
-  f4->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f4);
   Click(form1_, "Option2");
   Choose("2", "1", "1.5");
   f4 = TopLevel("Form4");
   ASSERT_NE(f4, nullptr);
   EXPECT_EQ(TextOf(f4, "Text8"), "0");
   EXPECT_EQ(TextOf(f4, "Text9"), "0.735");
+}
+
+TEST_F(QuimbrelWindows, SemiPressureEditTakesAwayTheWidthOfTheOldData) {
+  QWidget* f4 = Computed("Form4", {"2", "1", "1.5"}, Numbered("Text", 1, 9),
+                         {"4", "1.5", "30", "0.003", "2", "1", "0.4", "0.625", "0.735"});
+  ASSERT_NE(f4, nullptr);
+  ASSERT_EQ(TextOf(f4, "Text15"), "0.97");
+  Type(f4, "Text8", "0.67");
+  EXPECT_EQ(TextOf(f4, "Text15"), "");
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f4, "quimbrel-Form4-edited");
 }
 
 TEST_F(QuimbrelWindows, MissingFileForAnExistingProject) {
@@ -306,16 +351,14 @@ TEST_F(QuimbrelWindows, MissingFileForAnExistingProject) {
 
 TEST_F(QuimbrelWindows, PrintAndEnd) {
   Type(form1_, "Text1", "pr");
-  Click(form1_, "Option1");
-  Choose("2", "1", "1.5");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = Reach("Form4", {"2", "1", "1.5"});
   ASSERT_NE(f4, nullptr);
   Click(f4, "Command1");
   EXPECT_NE(TextOf(f4, "Message"), "");  // where the page went
   Click(form1_, "Command1");
   EXPECT_NE(TextOf(form1_, "Message"), "");
   Click(f4, "Command3");  // ends the program: every window closes
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_EQ(TopLevel("Form1"), nullptr);
   EXPECT_EQ(TopLevel("Form4"), nullptr);
 }

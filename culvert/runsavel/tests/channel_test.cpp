@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
     Reference, CaseTable,
     ::testing::Values(
         CaseRow{"case 1, h 1.2 m 1000", ChannelWidthAndLossCase, With(Example(), 1.2f, 0, 1000, 0),
-                0.08348584735935437, 0.07999999821186066, 0.04355783340488054, 0.11992800980806351,
+                0.08348586743778137, 0.07999999821186066, 0.043557843880581586, 0.1199280247092247,
                 1.74f, 1.2f, 0, 0},
         CaseRow{"case 1, h 1.5 m 500", ChannelWidthAndLossCase,
                 With(Data(10, 50, 0.2f, 0.013f, 1.0f, 0.5f), 1.5f, 0, 500, 0), 0.37376828960038955,
@@ -118,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                 0.003191186189111424, 0.07999999821186066, 0.001664966707362482,
                 0.08152621984481812, 2.0f, 0.3f, 0, 12},
         CaseRow{"case 3, B 3 m 300", ChannelDepthAndLossCase,
-                With(Data(40, 120, 0.1f, 0.014f, 1.2f, 0.3f), 0, 3.0f, 300, 0), 0.8987331009483326,
-                0.4000000059604645, 0.5719210642398479, 0.7268120646476746, 3.0f, 3.19f, 0, 8}));
+                With(Data(40, 120, 0.1f, 0.014f, 1.2f, 0.3f), 0, 3.0f, 300, 0), 0.8987328774667093,
+                0.4000000059604645, 0.5719209220242695, 0.726811945438385, 3.0f, 3.19f, 0, 8}));
 
 TEST(ChannelDepthAndLossCase, LossesAreThoseOfTheRoundedDepth) {
   // The halving ends at 1.0405273 m; the losses use 1.04 m: v = 3/(2·1.04).
@@ -150,6 +150,52 @@ TEST(SlopeSearch, TheSlopeShowsItsWholePartUnrounded) {
   EXPECT_EQ(Shown(r.slopeShown, 0), "793");
 }
 
+// ---- Precision: what is rounded to single and what is not ------------------------
+
+TEST(WidthSearch, TheCentimetreRoundingTakesTheUnroundedRatio) {
+  // h = 0x1.338e66p+0 (1.2013916 m), i = 0.001, n 0.014, Q 3: the halving
+  // ends at β = 0.6884765625 and h/β = 1.74499996537 in double, which rounds
+  // to 1.74 m; h/β rounded to single first is 1.745 and would give 1.75.
+  // (python3: h/β from the two floats, then floor(x·100 + 0.5)/100.)
+  const float h = 0x1.338e66p+0f;
+  const WidthResult w = WidthSearch(h, shell::sgl(1.0 / 1000), 0.014f, 3.0f);
+  ASSERT_TRUE(w.converged);
+  EXPECT_EQ(w.beta, 0.6884765625f);
+  EXPECT_EQ(w.B, 1.74f);
+  const ChannelResults r = ChannelWidthAndLossCase(With(Example(), h, 0, 1000, 0));
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(Shown(r.B, 2), "1.74");
+  // v = 3/(1.74·1.2013916) = 1.43499..., Z1 = (v² - 0.8²)·1.15/19.62.
+  EXPECT_EQ(Shown(r.Z1, 3), "0.083");
+}
+
+TEST(ChannelDepthAndLossCase, TheVelocityDividesByTheUnroundedArea) {
+  // Q 12.28, B 2.16, m 1000: the depth rounds to 2.95 m. v = Q/(B·h) with the
+  // product B·h in double is sgl(1.92718141...) = 1.9271812438964844; with
+  // B·h rounded to single first it would be 1.927181363105774.
+  // (python3 with struct rounding of each single.)
+  const ChannelResults r =
+      ChannelDepthAndLossCase(With(Data(12.28f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0, 2.16f, 1000, 0));
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.h, 2.95f);
+  EXPECT_EQ(r.v, 1.9271812438964844f);
+}
+
+TEST(SlopeSearch, TheWholePartOfTheSlopeIsTakenFromTheUnroundedReciprocal) {
+  // L = 79.6171875 (exact in single) with the example channel: the search
+  // ends after 6 passes at i = 0.0012658227933570743, 1/i = 789.99999467,
+  // whose whole part is 789; 1/i rounded to single is 790.0 exactly.
+  // (python3 rendering of the slope search, inputs rounded to single.)
+  ChannelInputs in = With(Example(), 1.2f, 0, 0, 0.15f);
+  in.L = 79.6171875f;
+  const ChannelResults r = ChannelWidthAndSlopeCase(in);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.passes, 6);
+  EXPECT_EQ(r.i, 0.0012658227933570743f);
+  EXPECT_EQ(r.slopeShown, 789);
+  EXPECT_EQ(Shown(r.slopeShown, 0), "789");
+}
+
 // ---- Impossible data ------------------------------------------------------------
 
 struct BadRow {
@@ -177,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"case 1, width below h/3", ChannelWidthAndLossCase,
                With(Data(1, 80, 0.15f, 0.012f, 0.8f, 0.4f), 3.0f, 0, 20, 0), "1/3"},
         BadRow{"case 1, a channel hundreds of thousands of depths wide", ChannelWidthAndLossCase,
-               With(Data(1e6f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0.1f, 0, 1000, 0), "超出宽度计算范围"},
+               With(Data(1e6f, 80, 0.15f, 0.014f, 0.8f, 0.4f), 0.1f, 0, 1000, 0), "一千倍以上"},
         BadRow{"case 1, zero m", ChannelWidthAndLossCase, With(Example(), 1.2f, 0, 0, 0), "比降"},
         BadRow{"case 1, zero n", ChannelWidthAndLossCase,
                With(Data(3, 80, 0.15f, 0, 0.8f, 0.4f), 1.2f, 0, 1000, 0), "糙率"},

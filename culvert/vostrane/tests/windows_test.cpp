@@ -6,34 +6,22 @@
 
 #include "testsupport.h"
 
-#include <QApplication>
 
 using namespace testsupport;
 using vostrane::ArrayBox;
 
 namespace {
 
-class VostraneWindows : public InScratchDir {
+class VostraneWindows : public WindowTest<vostrane::CreateForm1> {
  protected:
-  void SetUp() override {
-    form1_ = vostrane::CreateForm1();
-    form1_->show();
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   QWidget* Open(const QString& project, const char* option) {
     Type(form1_, "Text1", project);
-    Click(form1_, option);
-    Click(form1_, "Command1");
-    return TopLevel("Form2");
+    return WindowTest::Open(option, "Form2", "Command1");
   }
 
   // The section boxes and the first rows.
   static void FillSection(QWidget* f2, const QStringList& section) {
-    for (int k = 0; k < section.size(); ++k) Type(f2, QString("Text%1").arg(k + 1), section[k]);
+    TypeAll(f2, Numbered("Text", 1, section.size()), section);
   }
   static void FillRows(QWidget* f2, const QList<QStringList>& rows) {
     for (int k = 0; k < rows.size(); ++k) {
@@ -46,12 +34,6 @@ class VostraneWindows : public InScratchDir {
     return {TextOf(f2, ArrayBox("Text11", k)), TextOf(f2, ArrayBox("Text12", k)),
             TextOf(f2, ArrayBox("Text13", k))};
   }
-  static void CloseAndDelete(QWidget* w) {
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  QWidget* form1_ = nullptr;
 };
 
 // B 2, D 1.5, L 5, i 0.005, n 0.014, V 0.3, ξ 0.5.
@@ -103,6 +85,30 @@ TEST_F(VostraneWindows, NewProjectComputesSavesAndShows) {
   // Columns beyond C show nothing.
   EXPECT_EQ(Column(f2, 3), QStringList({"", "", ""}));
   SaveWindowPng(f2, "vostrane-Form2-computed");
+}
+
+TEST_F(VostraneWindows, EditingTheDataTakesAwayTheInletDepths) {
+  QWidget* f2 = Open("abc", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, kSection);
+  FillRows(f2, kRows);
+  Click(f2, "Command1");
+  ASSERT_EQ(Column(f2, 1), QStringList({"9", "2.102", "1.5"}));
+  // An outlet depth of one row: every column goes, the message says why.
+  Type(f2, ArrayBox("Text10", 1), "1.4");
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(Column(f2, k), QStringList({"", "", ""})) << k;
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f2, "vostrane-Form2-edited");
+  // The file keeps the data the results were computed from.
+  EXPECT_EQ(ReadFile("abcVostranes.dat"), kFile);
+
+  // A box of the section does the same.
+  Click(f2, "Command1");
+  ASSERT_EQ(Column(f2, 0), QStringList({"2", "0.757", "0.6"}));
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  Type(f2, "Text5", "0.015");
+  EXPECT_EQ(Column(f2, 0), QStringList({"", "", ""}));
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
 }
 
 TEST_F(VostraneWindows, QAndHShownAsTypedHRounded) {
@@ -166,7 +172,7 @@ TEST_F(VostraneWindows, ShortOrBadFileLeavesTheBoxes) {
   ASSERT_NE(f2, nullptr);
   EXPECT_TRUE(TextOf(f2, "Message").contains("内容不全")) << TextOf(f2, "Message").toStdString();
   EXPECT_EQ(TextOf(f2, "Text1"), " ");
-  CloseAndDelete(f2);
+  CloseWindow(f2);
 
   WriteFile("sVostranes.dat", "2,1.5,60,0,0.014,0.3,0.5,12\r\n2,0.6\r\n");
   f2 = Open("s", "Option2");
@@ -267,7 +273,7 @@ TEST_F(VostraneWindows, PrintAndEnd) {
   Click(form1_, "Command2");
   EXPECT_NE(TextOf(form1_, "Message"), "");
   Click(f2, "Command3");
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_EQ(TopLevel("Form1"), nullptr);
   EXPECT_EQ(TopLevel("Form2"), nullptr);
 }

@@ -29,12 +29,12 @@ def width(h, i, n, Q):
         if abs(f - K) < K / 500:
             conv = True
             break
-    B = f32(math.floor(f32(h / b) * 100 + 0.5) / 100)
+    B = f32(math.floor(h / b * 100 + 0.5) / 100)
     return dict(K=K, beta=b, f=f, B=B, conv=conv, steps=k)
 
 
 def losses(Q, V, x1, x2, B, h, Z2):
-    v = f32(Q / f32(B * h))
+    v = f32(Q / (B * h))
     d = v * v - V * V
     Z1 = d * (1 + x1) / 19.62
     Z3 = d * (1 - x2) / 19.62
@@ -62,19 +62,19 @@ def case2(Q, L, h, x1, Z, n, V, x2):
             hf = f32(hf - Z / 2 ** j)
         i = f32(hf / L)
         w = width(h, i, n, Q)
-        v = f32(Q / f32(w['B'] * h))
+        v = f32(Q / (w['B'] * h))
         Zl = (x1 + x2) * (v * v - V * V) / 19.62
         hf = f32(i * L)
         if abs(hf + Zl - Z) < 0.002:
             met = True
             break
     r = losses(Q, V, x1, x2, w['B'], h, hf)
-    r.update(B=w['B'], i=i, slope=math.floor(f32(1 / i)), passes=j, met=met, conv=w['conv'])
+    r.update(B=w['B'], i=i, slope=math.floor(1 / i), passes=j, met=met, conv=w['conv'])
     return r
 
 
 def cap(B, h, i, n):
-    A = f32(B * h)
+    A = B * h
     R = f32(A / (B + 2 * h))
     return f32(A * R ** (2 / 3) * math.sqrt(i) / n)
 
