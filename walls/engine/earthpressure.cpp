@@ -14,6 +14,14 @@ double Radians(double degrees) { return degrees * kPi / 180.0; }
 
 }  // namespace
 
+std::string WaterAndLoadCheck(float H, float h1, float h2, float d, float q, float f) {
+  if (h1 < 0.0f || h2 < 0.0f || d < 0.0f) return "地下水位 h1、墙前水深 h2 及止水高 d 不能为负值。";
+  if (h1 > H) return "地下水位 h1 高于墙顶（h1 > H），超出计算方法的范围。";
+  if (q < 0.0f) return "回填土顶面均布荷载 q 不能为负值。";
+  if (f < 0.0f) return "墙底与地基间摩擦系数 f 不能为负值。";
+  return std::string();
+}
+
 FrictionAngle EquivalentFrictionAngle(float phi, float C, float gamma1, float H) {
   FrictionAngle r;
   r.phiUsed = phi;
@@ -121,6 +129,16 @@ Uplift UpliftForce(float B, float h1, float h2, float waterStopMode) {
       r.MU = kWaterUnitWeight * b * b * w1 / 2.0 + kWaterUnitWeight * b * b * (w2 - w1) / 6.0;
   }
   return r;
+}
+
+void SetWaterLoads(StabilityLoads& loads, const Uplift& uplift, const WaterThrust& back,
+                   const WaterThrust& front) {
+  loads.U = uplift.U;
+  loads.MU = uplift.MU;
+  loads.Pw1 = back.P;
+  loads.MPw1 = back.M;
+  loads.Pw2 = front.P;
+  loads.MPw2 = front.M;
 }
 
 Stability StabilityAboutToe(const StabilityLoads& l, const std::string& row) {

@@ -18,6 +18,11 @@ inline constexpr double kWaterUnitWeight = 10.0;
 inline constexpr float NoWaterStop = 1.0f;
 inline constexpr float WaterStop = 2.0f;
 
+// Why the water levels and the loads typed for a wall lie outside the
+// method (negative h1, h2, d, q or f, or h1 above the top of the wall); ""
+// when they are within it.
+std::string WaterAndLoadCheck(float H, float h1, float h2, float d, float q, float f);
+
 // Step 2: the equivalent friction angle φd that folds the cohesion C of the
 // backfill into the friction angle, for a wall of height H:
 //   φd = 2·(45° − atn|t − 2C/(γ1·H)|),  t = tan(45° − φ/2).
@@ -57,6 +62,26 @@ struct EarthThrust {
 };
 EarthThrust LayeredEarthThrust(double K, float H, float h1, double zw, float h0, float gamma1,
                                float gamma2);
+
+// The moment about the toe tip of the thrust diagram of `t` acting on a back
+// line whose distance from the toe tip at depth z below the top is x(z): each
+// part of the diagram (the upper and lower trapezoids of a layered one, or
+// the single one over H) times x at the depth of its centroid. A Coulomb row
+// multiplies it by the sine of the thrust's angle to get the moment of Ev.
+template <class BackLine>
+double ThrustDiagramMoment(const EarthThrust& t, double H, double zw, double h1, BackLine x) {
+  double m = 0;
+  if (t.layered) {
+    m += t.et * zw * x(zw / 2.0);
+    m += (t.ew - t.et) * zw / 2.0 * x(2.0 * zw / 3.0);
+    m += t.ew * h1 * x(zw + h1 / 2.0);
+    m += (t.eb - t.ew) * h1 / 2.0 * x(zw + 2.0 * h1 / 3.0);
+  } else {
+    m += t.et * H * x(H / 2.0);
+    m += (t.eb - t.et) * H / 2.0 * x(2.0 * H / 3.0);
+  }
+  return m;
+}
 
 // Step 6: water thrusts. The back water thrust overturns; the front water
 // thrust resists, by the water-stop choice: without a stop the whole depth h2,
@@ -104,6 +129,9 @@ struct Stability {
   double Kc = 0;    // sliding safety factor
   double K0 = 0;    // overturning safety factor
 };
+// The uplift and the two water thrusts, as every wall takes them.
+void SetWaterLoads(StabilityLoads& loads, const Uplift& uplift, const WaterThrust& back,
+                   const WaterThrust& front);
 // `row` names the row in the messages ("朗肯", "库伦").
 Stability StabilityAboutToe(const StabilityLoads& loads, const std::string& row);
 

@@ -28,11 +28,8 @@ std::string OutsideTheMethod(const GravityWallInputs& in) {
   if (in.B1 < in.B0) return "趾面墙底宽 B1 不能小于墙顶宽 B0（墙背应向后倾斜或竖直）。";
   if (in.H2 == 0.0f && in.B1 != in.B0)
     return "墙背斜面段高 H2 为 0 而 B1 与 B0 不等，墙背斜面无法确定。";
-  if (in.h1 < 0.0f || in.h2 < 0.0f || in.d < 0.0f)
-    return "地下水位 h1、墙前水深 h2 及止水高 d 不能为负值。";
-  if (in.h1 > in.H) return "地下水位 h1 高于墙顶（h1 > H），超出计算方法的范围。";
-  if (in.q < 0.0f) return "回填土顶面均布荷载 q 不能为负值。";
-  if (in.f < 0.0f) return "墙底与地基间摩擦系数 f 不能为负值。";
+  if (std::string why = WaterAndLoadCheck(in.H, in.h1, in.h2, in.d, in.q, in.f); !why.empty())
+    return why;
   if (in.gamma2 < 0.0f || in.gammaBase < 0.0f || in.gammaWall < 0.0f)
     return "回填土浮容重及墙体材料容重不能为负值。";
   return std::string();
@@ -187,17 +184,8 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
   const double cs = std::cos(angle), sn = std::sin(angle);
   r.coulomb.Eh = t.E * cs;
   r.coulomb.MEh = t.ME * cs;
-  auto x = [&](double z) { return B2 + B0 + (z - H1) * te; };
-  double mv = 0;
-  if (t.layered) {
-    mv += t.et * zw * x(zw / 2.0);
-    mv += (t.ew - t.et) * zw / 2.0 * x(2.0 * zw / 3.0);
-    mv += t.ew * h1 * x(zw + h1 / 2.0);
-    mv += (t.eb - t.ew) * h1 / 2.0 * x(zw + 2.0 * h1 / 3.0);
-  } else {
-    mv += t.et * H * x(H / 2.0);
-    mv += (t.eb - t.et) * H / 2.0 * x(2.0 * H / 3.0);
-  }
+  const double mv =
+      ThrustDiagramMoment(t, H, zw, h1, [&](double z) { return B2 + B0 + (z - H1) * te; });
   r.coulomb.Wsoil = t.E * sn;
   r.coulomb.Msoil = mv * sn;
 
@@ -218,12 +206,7 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
   loads.Mwback = r.Mwback;
   loads.Wtoe = r.Wtoe;
   loads.Mtoe = r.Mtoe;
-  loads.U = r.uplift.U;
-  loads.MU = r.uplift.MU;
-  loads.Pw1 = r.back.P;
-  loads.MPw1 = r.back.M;
-  loads.Pw2 = r.front.P;
-  loads.MPw2 = r.front.M;
+  SetWaterLoads(loads, r.uplift, r.back, r.front);
   for (GravityRow* row : {&r.rankine, &r.coulomb}) {
     loads.Wsoil = row->Wsoil;
     loads.Msoil = row->Msoil;

@@ -44,11 +44,8 @@ std::string OutsideTheMethod(const SemiGravityInputs& in) {
   for (float v : {in.B0, in.B3, in.B4, in.B5, in.B6, in.H4})
     if (v < 0.0f) return "墙身宽度及墙趾高不能为负值。";
   if (in.H5 < in.H4) return "前趾变厚段高 H5 不能小于墙趾高 H4。";
-  if (in.h1 < 0.0f || in.h2 < 0.0f || in.d < 0.0f)
-    return "地下水位 h1、墙前水深 h2 及止水高 d 不能为负值。";
-  if (in.h1 > in.H) return "地下水位 h1 高于墙顶（h1 > H），超出计算方法的范围。";
-  if (in.q < 0.0f) return "回填土顶面均布荷载 q 不能为负值。";
-  if (in.f < 0.0f) return "墙底与地基间摩擦系数 f 不能为负值。";
+  if (std::string why = WaterAndLoadCheck(in.H, in.h1, in.h2, in.d, in.q, in.f); !why.empty())
+    return why;
   if (in.gamma2 < 0.0f) return "回填土浮容重 γ2 不能为负值。";
   return std::string();
 }
@@ -207,14 +204,9 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
   loads.Mwback = r.Mwback;
   loads.Wtoe = r.Wtoe;
   loads.Mtoe = r.Mtoe;
-  loads.U = r.uplift.U;
-  loads.MU = r.uplift.MU;
   loads.Eh = r.thrust.E;
   loads.MEh = r.thrust.ME;
-  loads.Pw1 = r.back.P;
-  loads.MPw1 = r.back.M;
-  loads.Pw2 = r.front.P;
-  loads.MPw2 = r.front.M;
+  SetWaterLoads(loads, r.uplift, r.back, r.front);
   r.st = StabilityAboutToe(loads, "朗肯");
   if (!r.st.ok) return fail(r.st.message);
 
@@ -237,18 +229,8 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
       c.MEh = t.ME * cs;
       c.Ev = t.E * sn;
       const double te = std::tan(c.epsilon);
-      auto x = [&](double z) { return xf + B0 + z * te; };
-      double mv = 0;
-      if (t.layered) {
-        mv += t.et * zw * x(zw / 2.0);
-        mv += (t.ew - t.et) * zw / 2.0 * x(2.0 * zw / 3.0);
-        mv += t.ew * h1 * x(zw + h1 / 2.0);
-        mv += (t.eb - t.ew) * h1 / 2.0 * x(zw + 2.0 * h1 / 3.0);
-      } else {
-        const double H = in.H;
-        mv += t.et * H * x(H / 2.0);
-        mv += (t.eb - t.et) * H / 2.0 * x(2.0 * H / 3.0);
-      }
+      const double mv =
+          ThrustDiagramMoment(t, in.H, zw, h1, [&](double z) { return xf + B0 + z * te; });
       c.MEv = mv * sn;
       StabilityLoads cl = loads;
       cl.Wsoil = c.Ev;
