@@ -1,32 +1,13 @@
 #include "gravityfiles.h"
 
-#include "numbers.h"
+#include "wallfields.h"
 
 namespace ketrova {
 
 using shell::Field;
 using shell::Line;
 using shell::RoundTo;
-using shell::sgl;
-
-namespace {
-
-Field Rounded(double x, int k) { return Field::Num(sgl(RoundTo(x, k))); }
-Field Plain(double x) { return Field::Num(sgl(x)); }
-
-// The text of a stored number; anything else in its place (an empty field,
-// a text, "nan") shows as a blank box, never as a number it is not.
-std::string Stored(const std::vector<Field>& f, std::size_t i) {
-  if (i >= f.size() || f[i].kind != Field::Kind::Number) return std::string();
-  return shell::SingleToText(f[i].number);
-}
-
-std::string Again(const std::vector<Field>& f, std::size_t i, int k) {
-  if (i >= f.size() || f[i].kind != Field::Kind::Number) return std::string();
-  return shell::ResultText(f[i].number, k);
-}
-
-}  // namespace
+using namespace fields;
 
 std::vector<Line> GravityDataLines(const GravityWallInputs& in, const FrictionAngle& friction) {
   Line first;
@@ -34,19 +15,14 @@ std::vector<Line> GravityDataLines(const GravityWallInputs& in, const FrictionAn
                   in.h1, in.h2, in.q, in.gamma1, in.delta, in.gamma2, in.gammaBase, in.gammaWall,
                   in.d})
     first.push_back(Field::Num(v));
-  Line second;
-  second.push_back(friction.ok ? Plain(friction.phid) : Field::None());
-  second.push_back(Field::Num(friction.ok ? friction.phiUsed : in.phi));
-  second.push_back(Field::Num(in.phi));
-  return {first, second};
+  return {first, FrictionLine(friction, in.phi)};
 }
 
 std::array<std::string, 22> GravityDataBoxTexts(const std::vector<Field>& fields) {
   std::array<std::string, 22> box;
   for (std::size_t i = 0; i < 9; ++i) box[i] = Stored(fields, i);        // Text1..Text9
   for (std::size_t i = 9; i < 21; ++i) box[i + 1] = Stored(fields, i);   // Text11..Text22
-  const bool typed = fields.size() > 23 && fields[23].kind != Field::Kind::Empty;
-  box[9] = Stored(fields, typed ? 23 : 22);                              // Text10
+  box[9] = TypedPhiText(fields, 22);                                     // Text10
   return box;
 }
 

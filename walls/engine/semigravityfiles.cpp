@@ -1,41 +1,20 @@
 #include "semigravityfiles.h"
 
-#include "numbers.h"
+#include "wallfields.h"
 
 namespace ketrova {
 
 using shell::Field;
 using shell::Line;
 using shell::RoundTo;
-using shell::sgl;
-
-namespace {
-
-Field Rounded(double x, int k) { return Field::Num(sgl(RoundTo(x, k))); }
-Field Plain(double x) { return Field::Num(sgl(x)); }
-
-bool IsNumber(const std::vector<Field>& f, std::size_t i) {
-  return i < f.size() && f[i].kind == Field::Kind::Number;
-}
-std::string Stored(const std::vector<Field>& f, std::size_t i) {
-  return IsNumber(f, i) ? shell::SingleToText(f[i].number) : std::string();
-}
-std::string Again(const std::vector<Field>& f, std::size_t i, int k) {
-  return IsNumber(f, i) ? shell::ResultText(f[i].number, k) : std::string();
-}
-
-}  // namespace
+using namespace fields;
 
 std::vector<Line> SemiGravityDataLines(const SemiGravityInputs& in, const FrictionAngle& friction) {
   Line first;
   for (float v : {in.B, in.B0, in.B1, in.B2, in.B3, in.B4, in.B5, in.B6, in.H, in.H1, in.H2, in.H3,
                   in.H4, in.H5, in.C, in.f, in.q, in.h1, in.h2, in.d, in.gamma1, in.Rl, in.gamma2})
     first.push_back(Field::Num(v));
-  Line second;
-  second.push_back(friction.ok ? Plain(friction.phid) : Field::None());
-  second.push_back(Field::Num(friction.ok ? friction.phiUsed : in.phi));
-  second.push_back(Field::Num(in.phi));
-  return {first, second};
+  return {first, FrictionLine(friction, in.phi)};
 }
 
 std::array<std::string, 24> SemiGravityDataBoxTexts(const std::vector<Field>& fields) {
@@ -43,8 +22,7 @@ std::array<std::string, 24> SemiGravityDataBoxTexts(const std::vector<Field>& fi
   for (std::size_t i = 0; i < 9; ++i) box[i] = Stored(fields, i);             // Text1..Text9
   for (std::size_t i = 9; i < 14; ++i) box[i + 10] = Stored(fields, i);       // Text20..Text24
   for (std::size_t i = 14; i < 23; ++i) box[i - 4] = Stored(fields, i);       // Text11..Text19
-  const bool typed = fields.size() > 25 && fields[25].kind != Field::Kind::Empty;
-  box[9] = Stored(fields, typed ? 25 : 24);                                   // Text10
+  box[9] = TypedPhiText(fields, 24);                                          // Text10
   return box;
 }
 
