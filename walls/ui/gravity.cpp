@@ -129,11 +129,7 @@ Form2::Form2(Program& program) : WallDataWindow(program, "Form2") {
 
 void Form2::Form_Load() {
   SymbolCaptionFill({{"Label33", " φ"}, {"Label34", "β"}, {"Label35", "δ"}, {"Label75", "γ"}, {"Label82", "γ"}});
-  auto fields = LoadSavedInputs(p_.m, p_.m.ProjectName, kGravityDataSuffix, kGravityDataFields);
-  if (!fields) return;
-  const auto texts = GravityDataBoxTexts(*fields);
-  for (std::size_t i = 0; i < InputNames.size(); ++i)
-    Box(InputNames[i])->setText(QString::fromStdString(texts[i]));
+  LoadSavedData(kGravityDataSuffix, kGravityDataFields, TextsOf<GravityDataBoxTexts>);
 }
 
 WallResultsWindow* Form2::LoadedResults() const { return p_.form3; }
@@ -141,17 +137,7 @@ WallResultsWindow* Form2::OpenResults() { return p_.OpenForm3(); }
 
 void Form2::Command2_Click() {
   Compute(InputNames, kGravityDataSuffix, kGravityResultsSuffix, [this](const std::vector<float>& values) {
-    const GravityWallInputs in = InputsOf(values);
-    // The friction angle first, so that the whole record is written at once.
-    const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
-    WallComputation c;
-    c.dataLines = GravityDataLines(in, friction);
-    const GravityWallResults r = GravityWallCase(in, p_.m.WaterStopMode);
-    c.ok = r.ok;
-    c.message = r.message;
-    c.warning = r.warning;
-    if (r.ok) c.resultLines = GravityResultsLines(r);
-    return c;
+    return ComputeWall(InputsOf(values), p_.m.WaterStopMode, GravityDataLines, GravityWallCase, GravityResultsLines);
   });
 }
 
@@ -159,10 +145,7 @@ void Form2::Command2_Click() {
 
 Form3::Form3(Program& program)
     : WallResultsWindow(program, "Form3", kGravityResultsSuffix, kGravityResultsFields, 35,
-                        [](const std::vector<shell::Field>& fields) {
-                          const auto texts = GravityResultsBoxTexts(fields);
-                          return std::vector<std::string>(texts.begin(), texts.end());
-                        }) {
+                        TextsOf<GravityResultsBoxTexts>) {
   FormBuilder b(this);
   BasePressureTable(b, "偏心矩", {"朗  肯", "库  伦"});
   b.Gap(10);

@@ -34,6 +34,14 @@ void WallDataWindow::ClearNoteOnEdit(const std::vector<QString>& inputNames) {
   ClearResultsOnEdit(inputNames, [this] { return ClearComputedNote(); });
 }
 
+void WallDataWindow::LoadSavedData(const char* dataSuffix, std::size_t dataFields, const BoxTexts& boxTexts) {
+  auto fields = LoadSavedInputs(p_.m, p_.m.ProjectName, dataSuffix, dataFields);
+  if (!fields) return;
+  const std::vector<std::string> texts = boxTexts(*fields);
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    Box(QString("Text%1").arg(i + 1))->setText(QString::fromStdString(texts[i]));
+}
+
 bool WallDataWindow::ClearComputedNote() {
   if (!noteShown_) return false;
   noteShown_ = false;
@@ -88,7 +96,7 @@ void WallDataWindow::Command1_Click() { PrintThisWindow(p_.m.ProjectName); }
 
 WallResultsWindow::WallResultsWindow(
     Program& program, const QString& name, const char* resultsSuffix, std::size_t resultsFields, int resultBoxes,
-    std::function<std::vector<std::string>(const std::vector<shell::Field>&)> boxTexts)
+    BoxTexts boxTexts)
     : Form(name, name),
       p_(program),
       resultsSuffix_(resultsSuffix),

@@ -116,11 +116,7 @@ Form4::Form4(Program& program) : WallDataWindow(program, "Form4") {
 
 void Form4::Form_Load() {
   SymbolCaptionFill({{"Label28", "φ"}, {"Label84", "γ"}, {"Label82", "γ"}});
-  auto fields = LoadSavedInputs(p_.m, p_.m.ProjectName, kSemiGravityDataSuffix, kSemiGravityDataFields);
-  if (!fields) return;
-  const auto texts = SemiGravityDataBoxTexts(*fields);
-  for (std::size_t i = 0; i < texts.size(); ++i)
-    Box(QString("Text%1").arg(i + 1))->setText(QString::fromStdString(texts[i]));
+  LoadSavedData(kSemiGravityDataSuffix, kSemiGravityDataFields, TextsOf<SemiGravityDataBoxTexts>);
 }
 
 WallResultsWindow* Form4::LoadedResults() const { return p_.form5; }
@@ -128,17 +124,8 @@ WallResultsWindow* Form4::OpenResults() { return p_.OpenForm5(); }
 
 void Form4::Command2_Click() {
   Compute(InputNames, kSemiGravityDataSuffix, kSemiGravityResultsSuffix, [this](const std::vector<float>& values) {
-    const SemiGravityInputs in = InputsOf(values);
-    // The friction angle first, so that the whole record is written at once.
-    const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
-    WallComputation c;
-    c.dataLines = SemiGravityDataLines(in, friction);
-    const SemiGravityResults r = SemiGravityWallCase(in, p_.m.WaterStopMode);
-    c.ok = r.ok;
-    c.message = r.message;
-    c.warning = r.warning;
-    if (r.ok) c.resultLines = SemiGravityResultsLines(r);
-    return c;
+    return ComputeWall(InputsOf(values), p_.m.WaterStopMode, SemiGravityDataLines, SemiGravityWallCase,
+                       SemiGravityResultsLines);
   });
 }
 
@@ -146,10 +133,7 @@ void Form4::Command2_Click() {
 
 Form5::Form5(Program& program)
     : WallResultsWindow(program, "Form5", kSemiGravityResultsSuffix, kSemiGravityResultsFields, 38,
-                        [](const std::vector<shell::Field>& fields) {
-                          const auto texts = SemiGravityResultsBoxTexts(fields);
-                          return std::vector<std::string>(texts.begin(), texts.end());
-                        }) {
+                        TextsOf<SemiGravityResultsBoxTexts>) {
   FormBuilder b(this);
   BasePressureTable(b, "偏心距", {"朗  肯"});
   b.Gap(10);

@@ -79,6 +79,17 @@ class Form1 : public shell::Form {
 
 class WallResultsWindow;
 
+// The texts of a window's boxes Text1, Text2, ... in order, from the fields
+// of one of its files.
+using BoxTexts = std::function<std::vector<std::string>(const std::vector<shell::Field>&)>;
+
+// A BoxTexts from a file reader that gives a fixed array of texts.
+template <auto Reader>
+std::vector<std::string> TextsOf(const std::vector<shell::Field>& fields) {
+  const auto texts = Reader(fields);
+  return std::vector<std::string>(texts.begin(), texts.end());
+}
+
 // What a retaining-wall computation gives its data window: the data record
 // (written first, whatever the outcome), and the outcome with its results
 // record and warning.
@@ -89,6 +100,23 @@ struct WallComputation {
   std::string warning;  // a note on the data that did compute
   std::vector<shell::Line> resultLines;
 };
+
+// A retaining wall's computation on its typed data: the friction angle
+// first, so that the whole data record is written at once, then the wall
+// case and, where it gave results, their record.
+template <class Inputs, class DataLines, class WallCase, class ResultsLines>
+WallComputation ComputeWall(const Inputs& in, float waterStopMode, DataLines dataLines, WallCase wallCase,
+                            ResultsLines resultsLines) {
+  const FrictionAngle friction = EquivalentFrictionAngle(in.phi, in.C, in.gamma1, in.H);
+  WallComputation c;
+  c.dataLines = dataLines(in, friction);
+  const auto r = wallCase(in, waterStopMode);
+  c.ok = r.ok;
+  c.message = r.message;
+  c.warning = r.warning;
+  if (r.ok) c.resultLines = resultsLines(r);
+  return c;
+}
 
 // What both retaining-wall data windows share: the water-stop choice and the
 // compute click (read the boxes, save the data, compute, write the results
@@ -115,6 +143,9 @@ class WallDataWindow : public shell::Form {
   // The results window shows the last computation of the project's file and
   // keeps it; this window's own note of that computation goes with an edit.
   void ClearNoteOnEdit(const std::vector<QString>& inputNames);
+  // Fill Text1, Text2, ... from the project's saved data file, where there
+  // is one.
+  void LoadSavedData(const char* dataSuffix, std::size_t dataFields, const BoxTexts& boxTexts);
 
   Program& p_;
 
@@ -146,8 +177,7 @@ class WallResultsWindow : public shell::Form {
   // `boxTexts` turns the results file's fields into the texts of Text1,
   // Text2, ... in order; there are `resultBoxes` of them.
   WallResultsWindow(Program& program, const QString& name, const char* resultsSuffix, std::size_t resultsFields,
-                    int resultBoxes,
-                    std::function<std::vector<std::string>(const std::vector<shell::Field>&)> boxTexts);
+                    int resultBoxes, BoxTexts boxTexts);
   // The base-pressure table: a row of nine boxes per earth-pressure formula,
   // from box Text1.
   void BasePressureTable(shell::FormBuilder& b, const QString& eccentricity, const QStringList& rows);
@@ -174,7 +204,7 @@ class WallResultsWindow : public shell::Form {
   const char* resultsSuffix_;
   std::size_t resultsFields_;
   int resultBoxes_;
-  std::function<std::vector<std::string>(const std::vector<shell::Field>&)> boxTexts_;
+  BoxTexts boxTexts_;
   std::optional<float> resultsMode_;  // the mode of the results on show; none when blank
 };
 
