@@ -65,28 +65,9 @@ std::vector<BoxSpec> ParameterBoxes() {
 
 GravityWallInputs InputsOf(const std::vector<float>& v) {
   GravityWallInputs in;
-  in.B = v[0];
-  in.B0 = v[1];
-  in.B1 = v[2];
-  in.B2 = v[3];
-  in.B3 = v[4];
-  in.H = v[5];
-  in.H1 = v[6];
-  in.H2 = v[7];
-  in.H3 = v[8];
-  in.phi = v[9];
-  in.C = v[10];
-  in.f = v[11];
-  in.beta = v[12];
-  in.h1 = v[13];
-  in.h2 = v[14];
-  in.q = v[15];
-  in.gamma1 = v[16];
-  in.delta = v[17];
-  in.gamma2 = v[18];
-  in.gammaBase = v[19];
-  in.gammaWall = v[20];
-  in.d = v[21];
+  AssignInOrder(v, {&in.B,   &in.B0, &in.B1, &in.B2,     &in.B3,     &in.H,      &in.H1,  &in.H2,
+                    &in.H3,  &in.phi, &in.C, &in.f,      &in.beta,   &in.h1,     &in.h2,  &in.q,
+                    &in.gamma1, &in.delta, &in.gamma2, &in.gammaBase, &in.gammaWall, &in.d});
   return in;
 }
 

@@ -67,10 +67,9 @@ std::vector<BoxSpec> ParameterBoxes() {
 
 SemiGravityInputs InputsOf(const std::vector<float>& v) {
   SemiGravityInputs in;
-  float* const order[] = {&in.B,  &in.B0, &in.B1, &in.B2, &in.B3, &in.B4, &in.B5, &in.B6,
-                          &in.H,  &in.H1, &in.H2, &in.H3, &in.H4, &in.H5, &in.phi, &in.C,
-                          &in.f,  &in.q,  &in.h1, &in.h2, &in.d,  &in.gamma1, &in.Rl, &in.gamma2};
-  for (std::size_t i = 0; i < v.size() && i < std::size(order); ++i) *order[i] = v[i];
+  AssignInOrder(v, {&in.B, &in.B0, &in.B1, &in.B2, &in.B3, &in.B4, &in.B5, &in.B6,
+                    &in.H, &in.H1, &in.H2, &in.H3, &in.H4, &in.H5, &in.phi, &in.C,
+                    &in.f, &in.q,  &in.h1, &in.h2, &in.d,  &in.gamma1, &in.Rl, &in.gamma2});
   return in;
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -100,6 +101,16 @@ struct WallComputation {
   std::string warning;  // a note on the data that did compute
   std::vector<shell::Line> resultLines;
 };
+
+// The numbers read from a data window's boxes, in the order of the boxes,
+// into the fields of its wall's inputs.
+inline void AssignInOrder(const std::vector<float>& values, std::initializer_list<float*> fields) {
+  std::size_t i = 0;
+  for (float* field : fields) {
+    if (i >= values.size()) break;
+    *field = values[i++];
+  }
+}
 
 // A retaining wall's computation on its typed data: the friction angle
 // first, so that the whole data record is written at once, then the wall
