@@ -153,15 +153,9 @@ CaseWindowLayout Layout(int caseNumber) {
 }  // namespace
 
 CircularCaseWindow::CircularCaseWindow(Program& program, int caseNumber)
-    : ChannelCulvertWindow(Layout(caseNumber)), p_(program), case_(caseNumber) {}
-
-const std::string& CircularCaseWindow::ProjectName() const { return p_.m.CaseProjectName(case_); }
-
-void CircularCaseWindow::Form_Load() {
-  FillSymbols();
-  if (auto fields = LoadSavedInputs(p_.m.project, ProjectName(), CaseSuffix(case_), InputNames().size()))
-    FillBoxes(InputNames(), *fields);
-}
+    : ChannelCulvertWindow(Layout(caseNumber), program, program.m.project, program.m.CaseProjectName(caseNumber),
+                           CaseSuffix(caseNumber)),
+      case_(caseNumber) {}
 
 void CircularCaseWindow::Command2_Click() {
   ClearMessage();
@@ -173,7 +167,7 @@ void CircularCaseWindow::Command2_Click() {
 
   std::vector<shell::Field> record;
   for (float x : v) record.push_back(shell::NumberField(x));
-  SaveInputs(ProjectName(), CaseSuffix(case_), {record});
+  SaveInputs(ProjectName(), DataSuffix(), {record});
 
   CircularInputs in;
   in.Q = v[0];
@@ -223,10 +217,6 @@ void CircularCaseWindow::Command2_Click() {
                {"Text14", case_ == 3 ? static_cast<double>(r.D) : static_cast<double>(r.Z)},
                {"Text15", last}});
 }
-
-void CircularCaseWindow::Command1_Click() { PrintThisWindow(ProjectName()); }
-
-void CircularCaseWindow::Command3_Click() { p_.EndProgram(); }
 
 QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 

@@ -129,15 +129,9 @@ dorvesk::CaseWindowLayout Layout(int caseNumber) {
 }  // namespace
 
 ChannelCaseWindow::ChannelCaseWindow(Program& program, int caseNumber)
-    : ChannelCulvertWindow(Layout(caseNumber)), p_(program), case_(caseNumber) {}
-
-const std::string& ChannelCaseWindow::ProjectName() const { return p_.m.CaseProjectName(case_); }
-
-void ChannelCaseWindow::Form_Load() {
-  FillSymbols();
-  if (auto fields = LoadSavedInputs(p_.m.project, ProjectName(), CaseSuffix(case_), InputNames().size()))
-    FillBoxes(InputNames(), *fields);
-}
+    : ChannelCulvertWindow(Layout(caseNumber), program, program.m.project, program.m.CaseProjectName(caseNumber),
+                           CaseSuffix(caseNumber)),
+      case_(caseNumber) {}
 
 void ChannelCaseWindow::Command2_Click() {
   ClearMessage();
@@ -155,7 +149,7 @@ void ChannelCaseWindow::Command2_Click() {
     record.insert(record.begin() + WidthTextIndex, shell::TextField(widthText));
     v.insert(v.begin() + WidthTextIndex, 0.0f);
   }
-  SaveInputs(ProjectName(), CaseSuffix(case_), {record});
+  SaveInputs(ProjectName(), DataSuffix(), {record});
 
   ChannelInputs in;
   in.Q = v[0];
@@ -199,10 +193,6 @@ void ChannelCaseWindow::Command2_Click() {
       !r.note.empty())
     AddMessage(QString::fromStdString(r.note));
 }
-
-void ChannelCaseWindow::Command1_Click() { PrintThisWindow(ProjectName()); }
-
-void ChannelCaseWindow::Command3_Click() { p_.EndProgram(); }
 
 QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 

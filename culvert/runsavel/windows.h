@@ -61,16 +61,11 @@ class ChannelCaseWindow : public dorvesk::ChannelCulvertWindow {
  public:
   ChannelCaseWindow(Program& program, int caseNumber);
 
-  void Form_Load();
   void Command2_Click() override;
-  void Command1_Click() override;
-  void Command3_Click() override;
 
   int caseNumber() const { return case_; }
 
  private:
-  const std::string& ProjectName() const;
-  Program& p_;
   int case_;
 };
 

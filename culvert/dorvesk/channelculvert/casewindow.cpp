@@ -46,8 +46,14 @@ void PrefixOneSlash(shell::Form* form, const QString& name) {
   grid->addWidget(cell, row, col);
 }
 
-ChannelCulvertWindow::ChannelCulvertWindow(const CaseWindowLayout& layout)
-    : Form(layout.name, layout.title) {
+ChannelCulvertWindow::ChannelCulvertWindow(const CaseWindowLayout& layout, shell::ProgramBase& program,
+                                           const shell::ProjectValues& project, const std::string& projectName,
+                                           const char* dataSuffix)
+    : Form(layout.name, layout.title),
+      program_(program),
+      project_(project),
+      projectName_(projectName),
+      dataSuffix_(dataSuffix) {
   for (const auto& b : layout.inputs) inputs_.push_back(b.name);
   for (const auto& b : layout.results) results_.push_back(b.name);
   for (const auto& [label, text] : layout.symbols)
@@ -95,5 +101,15 @@ void ChannelCulvertWindow::FillSymbols() {
   for (const auto& [label, text] : symbols_)
     if (QLabel* l = Lbl(label)) l->setText(text);
 }
+
+void ChannelCulvertWindow::Form_Load() {
+  FillSymbols();
+  if (auto fields = LoadSavedInputs(project_, projectName_, dataSuffix_, inputs_.size()))
+    FillBoxes(inputs_, *fields);
+}
+
+void ChannelCulvertWindow::Command1_Click() { PrintThisWindow(projectName_); }
+
+void ChannelCulvertWindow::Command3_Click() { program_.EndProgram(); }
 
 }  // namespace dorvesk

@@ -9,9 +9,12 @@
 
 #include "form.h"
 #include "formbuilder.h"
+#include "program.h"
+#include "project.h"
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace dorvesk {
@@ -27,14 +30,21 @@ struct CaseWindowLayout {
   std::vector<std::pair<const char*, const char*>> symbols;  // labels filled at load
 };
 
+// The case window keeps its data in `dataSuffix` under the case's own
+// project name `projectName` (copied from the main window as the case is
+// opened); `program` ends with its end button.
 class ChannelCulvertWindow : public shell::Form {
   Q_OBJECT
  public:
-  explicit ChannelCulvertWindow(const CaseWindowLayout& layout);
+  ChannelCulvertWindow(const CaseWindowLayout& layout, shell::ProgramBase& program,
+                       const shell::ProjectValues& project, const std::string& projectName,
+                       const char* dataSuffix);
 
+  // Fill the symbols, and the input boxes from the case's saved data file.
+  void Form_Load();
   virtual void Command2_Click() = 0;  // compute
-  virtual void Command1_Click() = 0;  // print the record
-  virtual void Command3_Click() = 0;  // end the program
+  virtual void Command1_Click();      // print the record
+  virtual void Command3_Click();      // end the program
 
   // The input and result boxes in box order.
   const std::vector<QString>& InputNames() const { return inputs_; }
@@ -43,8 +53,15 @@ class ChannelCulvertWindow : public shell::Form {
  protected:
   // SymbolCaptionFill of the window's symbol labels and hint tildes.
   void FillSymbols();
+  // The case's project name and data file suffix.
+  const std::string& ProjectName() const { return projectName_; }
+  const char* DataSuffix() const { return dataSuffix_; }
 
  private:
+  shell::ProgramBase& program_;
+  const shell::ProjectValues& project_;
+  const std::string& projectName_;
+  const char* dataSuffix_;
   std::vector<QString> inputs_;
   std::vector<QString> results_;
   std::vector<std::pair<QString, QString>> symbols_;
