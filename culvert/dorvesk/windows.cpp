@@ -67,18 +67,12 @@ void Form1::Check5_Click() { p_.m.project.CaseSelector = 2; }
 void Form1::Check7_Click() { p_.m.project.CaseSelector = 3; }
 void Form1::Check1_Click() { p_.m.project.CaseSelector = 4; }
 
-void Form1::Open(int caseNumber, QPointer<CircularCaseWindow>& slot) {
-  p_.m.CaseProjectName(caseNumber) = Box("Text1")->text().toStdString();
-  Program& p = p_;
-  p.OpenWindow(slot, [&p, caseNumber] { return new CircularCaseWindow(p, caseNumber); });
-}
-
 void Form1::Command2_Click() {
   const float c = p_.m.project.CaseSelector;
-  if (c == 1) Open(1, p_.form6);
-  if (c == 2) Open(2, p_.form7);
-  if (c == 3) Open(3, p_.form8);
-  if (c == 4) Open(4, p_.form2);
+  if (c == 1) OpenCase(*this, p_, 1, p_.form6);
+  if (c == 2) OpenCase(*this, p_, 2, p_.form7);
+  if (c == 3) OpenCase(*this, p_, 3, p_.form8);
+  if (c == 4) OpenCase(*this, p_, 4, p_.form2);
 }
 
 void Form1::Command1_Click() { PrintThisWindow(Box("Text1")->text().toStdString()); }

@@ -50,7 +50,6 @@ class Form1 : public shell::Form {
   void Command1_Click();  // print the notes
 
  private:
-  void Open(int caseNumber, QPointer<CircularCaseWindow>& slot);
   Program& p_;
 };
 

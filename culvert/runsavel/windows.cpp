@@ -60,17 +60,11 @@ void Form1::Check4_Click() { p_.m.project.CaseSelector = 1; }
 void Form1::Check5_Click() { p_.m.project.CaseSelector = 2; }
 void Form1::Check1_Click() { p_.m.project.CaseSelector = 3; }
 
-void Form1::Open(int caseNumber, QPointer<ChannelCaseWindow>& slot) {
-  p_.m.CaseProjectName(caseNumber) = Box("Text1")->text().toStdString();
-  Program& p = p_;
-  p.OpenWindow(slot, [&p, caseNumber] { return new ChannelCaseWindow(p, caseNumber); });
-}
-
 void Form1::Command2_Click() {
   const float c = p_.m.project.CaseSelector;
-  if (c == 1) Open(1, p_.form6);
-  if (c == 2) Open(2, p_.form7);
-  if (c == 3) Open(3, p_.form8);
+  if (c == 1) dorvesk::OpenCase(*this, p_, 1, p_.form6);
+  if (c == 2) dorvesk::OpenCase(*this, p_, 2, p_.form7);
+  if (c == 3) dorvesk::OpenCase(*this, p_, 3, p_.form8);
 }
 
 void Form1::Command1_Click() { PrintThisWindow(Box("Text1")->text().toStdString()); }

@@ -51,7 +51,6 @@ class Form1 : public shell::Form {
   void Command1_Click();  // print the notes
 
  private:
-  void Open(int caseNumber, QPointer<ChannelCaseWindow>& slot);
   Program& p_;
 };
 

@@ -12,6 +12,8 @@
 #include "program.h"
 #include "project.h"
 
+#include <QLineEdit>
+#include <QPointer>
 #include <QString>
 
 #include <string>
@@ -66,6 +68,15 @@ class ChannelCulvertWindow : public shell::Form {
   std::vector<QString> results_;
   std::vector<std::pair<QString, QString>> symbols_;
 };
+
+// The open button of a channel-culvert main window `form1`: copy its project
+// name (Text1) into the case's own, then open the case's window in `slot`
+// (or bring it forward where it is loaded).
+template <class Program, class CaseWindow>
+void OpenCase(shell::Form& form1, Program& program, int caseNumber, QPointer<CaseWindow>& slot) {
+  program.m.CaseProjectName(caseNumber) = form1.Box("Text1")->text().toStdString();
+  program.OpenWindow(slot, [&program, caseNumber] { return new CaseWindow(program, caseNumber); });
+}
 
 // Put a "1/" label before `box` in the table that holds it, so that the box
 // reads as the m of a slope 1/m.
