@@ -25,42 +25,43 @@ const std::vector<QString> InputNames = {
     "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16",
     "Text17", "Text18", "Text19", "Text20", "Text21", "Text22"};
 
-// The section table: three rows of three boxes, read row by row (the table
-// builder fills its groups column by column).
+// The section table: three rows of three boxes, in reading order.
 std::vector<BoxSpec> SectionBoxes() {
-  const BoxSpec b[9] = {
-      BoxSpec("Text1", {"墙底总宽"}).Sym("B"),
-      BoxSpec("Text2", {"墙顶宽"}).Sym("B", "0"),
-      BoxSpec("Text3", {"趾面墙底宽"}).Sym("B", "1"),
-      BoxSpec("Text4", {"前趾宽"}).Sym("B", "2"),
-      BoxSpec("Text5", {"后趾宽"}).Sym("B", "3"),
-      BoxSpec("Text6", {"墙身总高 "}).Sym("H"),
-      BoxSpec("Text7", {"墙上部直段高"}).Sym("H", "1"),
-      BoxSpec("Text8", {"墙背斜面段高"}).Sym("H", "2"),
-      BoxSpec("Text9", {"墙趾高"}).Sym("H", "3"),
-  };
-  return {b[0], b[3], b[6], b[1], b[4], b[7], b[2], b[5], b[8]};
+  return InRowOrder(
+      {
+          BoxSpec("Text1", {"墙底总宽"}).Sym("B"),
+          BoxSpec("Text2", {"墙顶宽"}).Sym("B", "0"),
+          BoxSpec("Text3", {"趾面墙底宽"}).Sym("B", "1"),
+          BoxSpec("Text4", {"前趾宽"}).Sym("B", "2"),
+          BoxSpec("Text5", {"后趾宽"}).Sym("B", "3"),
+          BoxSpec("Text6", {"墙身总高 "}).Sym("H"),
+          BoxSpec("Text7", {"墙上部直段高"}).Sym("H", "1"),
+          BoxSpec("Text8", {"墙背斜面段高"}).Sym("H", "2"),
+          BoxSpec("Text9", {"墙趾高"}).Sym("H", "3"),
+      },
+      3);
 }
 
-// The design-parameter table: rows of two boxes, read row by row.
+// The design-parameter table: rows of two boxes, in reading order.
 std::vector<BoxSpec> ParameterBoxes() {
   const QString density = "(kN/m³)";
-  const BoxSpec b[13] = {
-      BoxSpec("Text10", {"回填土内摩擦角"}).SymLabel("Label33", " φ").Unit("(度)").Named("回填土内摩擦角 φ"),
-      BoxSpec("Text11", {"回填土凝聚力"}).Sym("C").Unit("(kN/m²)"),
-      BoxSpec("Text12", {"墙底与地基间摩擦系数"}).Sym("f"),
-      BoxSpec("Text13", {"填土面与水平面夹角"}).SymLabel("Label34", "β").Unit("(度)").Named("填土面与水平面夹角 β"),
-      BoxSpec("Text14", {"地下水位距墙底高"}).Sym("h", "1").Unit("(m)"),
-      BoxSpec("Text15", {"墙前水深(从墙底起算)"}).Sym("h", "2").Unit("(m)"),
-      BoxSpec("Text16", {"回填土顶面均布荷载"}).Sym("q").Unit("(kN/m)"),
-      BoxSpec("Text17", {"回填土湿容重"}).SymLabel("Label75", "γ", "1").Unit(density).Named("回填土湿容重 γ1"),
-      BoxSpec("Text18", {"墙背与填土间摩擦角"}).SymLabel("Label35", "δ").Unit("(度)").Named("墙背与填土间摩擦角 δ"),
-      BoxSpec("Text19", {"回填土浮容重 "}).SymLabel("Label82", "γ", "2").Unit(density).Named("回填土浮容重 γ2"),
-      BoxSpec("Text20", {"底板材料容重"}).Unit(density),
-      BoxSpec("Text21", {"墙身材料容重 "}).Unit(density),
-      BoxSpec("Text22", {"前趾止水距墙底高"}).Sym("d").Unit("(m)"),
-  };
-  return {b[0], b[2], b[4], b[6], b[8], b[10], b[12], b[1], b[3], b[5], b[7], b[9], b[11]};
+  return InRowOrder(
+      {
+          BoxSpec("Text10", {"回填土内摩擦角"}).SymLabel("Label33", " φ").Unit("(度)").Named("回填土内摩擦角 φ"),
+          BoxSpec("Text11", {"回填土凝聚力"}).Sym("C").Unit("(kN/m²)"),
+          BoxSpec("Text12", {"墙底与地基间摩擦系数"}).Sym("f"),
+          BoxSpec("Text13", {"填土面与水平面夹角"}).SymLabel("Label34", "β").Unit("(度)").Named("填土面与水平面夹角 β"),
+          BoxSpec("Text14", {"地下水位距墙底高"}).Sym("h", "1").Unit("(m)"),
+          BoxSpec("Text15", {"墙前水深(从墙底起算)"}).Sym("h", "2").Unit("(m)"),
+          BoxSpec("Text16", {"回填土顶面均布荷载"}).Sym("q").Unit("(kN/m)"),
+          BoxSpec("Text17", {"回填土湿容重"}).SymLabel("Label75", "γ", "1").Unit(density).Named("回填土湿容重 γ1"),
+          BoxSpec("Text18", {"墙背与填土间摩擦角"}).SymLabel("Label35", "δ").Unit("(度)").Named("墙背与填土间摩擦角 δ"),
+          BoxSpec("Text19", {"回填土浮容重 "}).SymLabel("Label82", "γ", "2").Unit(density).Named("回填土浮容重 γ2"),
+          BoxSpec("Text20", {"底板材料容重"}).Unit(density),
+          BoxSpec("Text21", {"墙身材料容重 "}).Unit(density),
+          BoxSpec("Text22", {"前趾止水距墙底高"}).Sym("d").Unit("(m)"),
+      },
+      2);
 }
 
 GravityWallInputs InputsOf(const std::vector<float>& v) {
