@@ -85,13 +85,7 @@ Form2::Form2(Program& program) : WallDataWindow(program, "Form2") {
   b.Table(section);
   b.Line({{"Label3", "单位： m"}});
   b.Gap(6);
-  TableSpec parameters{{"Label4", "设 计 参 数 表"}, ParameterBoxes()};
-  parameters.shape = TableShape::Rows;
-  parameters.perLine = 2;
-  b.Table(parameters);
-  b.Gap(6);
-
-  WaterStopOptions(b);
+  ParametersAndWaterStop(b, ParameterBoxes());
   b.Gap(4);
 
   PieceLine(b, this, {T("[提示] 1.无地下水时 h"), Sub("1"), T(" 填入 0 值；不考虑墙前水深时 h"), Sub("2"), T(" 填入 0 值； ")});
@@ -100,13 +94,7 @@ Form2::Form2(Program& program) : WallDataWindow(program, "Form2") {
   PieceLine(b, this, {T("       4.墙底板及上部墙身根据所采用的材料分别填入相应的容重值，混凝土容重一般")});
   PieceLine(b, this, {T("         采用 24 kN/m³ ；浆砌石容重一般采用 22 kN/m³ 。")});
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command2", "显示计算成果"}, {"Command3", "查看尺寸符号图"}, {"Command1", "打印基本资料"}});
-  b.Finish();
-
-  ClearNoteOnEdit(InputNames);
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
+  DataButtons(b, InputNames);
 }
 
 void Form2::Form_Load() {

@@ -20,7 +20,13 @@ using shell::FormBuilder;
 
 WallDataWindow::WallDataWindow(Program& program, const QString& name) : Form(name, QString()), p_(program) {}
 
-void WallDataWindow::WaterStopOptions(FormBuilder& b) {
+void WallDataWindow::ParametersAndWaterStop(FormBuilder& b, const std::vector<shell::BoxSpec>& parameters) {
+  shell::TableSpec table{{"Label4", "设 计 参 数 表"}, parameters};
+  table.shape = shell::TableShape::Rows;
+  table.perLine = 2;
+  b.Table(table);
+  b.Gap(6);
+
   b.Line({{"Label5", WaterStopHint}});
   auto option1 = b.Options({}, {{"Option1", NoWaterStopCaption}});
   auto option2 = b.Options({}, {{"Option2", WaterStopCaption}});
@@ -30,8 +36,14 @@ void WallDataWindow::WaterStopOptions(FormBuilder& b) {
   p_.BindChoice(option2[0], &p_.m.WaterStopMode, WaterStop);
 }
 
-void WallDataWindow::ClearNoteOnEdit(const std::vector<QString>& inputNames) {
+void WallDataWindow::DataButtons(FormBuilder& b, const std::vector<QString>& inputNames) {
+  auto buttons = b.Buttons({{"Command2", "显示计算成果"}, {"Command3", "查看尺寸符号图"}, {"Command1", "打印基本资料"}});
+  b.Finish();
+
   ClearResultsOnEdit(inputNames, [this] { return ClearComputedNote(); });
+  connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void WallDataWindow::LoadSavedData(const char* dataSuffix, std::size_t dataFields, const BoxTexts& boxTexts) {

@@ -86,13 +86,7 @@ Form4::Form4(Program& program) : WallDataWindow(program, "Form4") {
   b.Table(section);
   PieceLine(b, this, {T("单位："), T("m")});
   b.Gap(6);
-  TableSpec parameters{{"Label4", "设 计 参 数 表"}, ParameterBoxes()};
-  parameters.shape = TableShape::Rows;
-  parameters.perLine = 2;
-  b.Table(parameters);
-  b.Gap(6);
-
-  WaterStopOptions(b);
+  ParametersAndWaterStop(b, ParameterBoxes());
   b.Gap(4);
 
   PieceLine(b, this, {T("[提示] 1.墙背只有两级斜面时(见示意图中虚线所示)，须将第一级斜面作两级处理，即 B"), Sub("1"),
@@ -104,13 +98,7 @@ Form4::Form4(Program& program) : WallDataWindow(program, "Form4") {
   PieceLine(b, this, {T("       4.前趾与铺盖间无止水时，d 填入 0 值；")});
   PieceLine(b, this, {T("       5.填土面无均布荷载时，q 填入 0  值。")});
   b.Gap(6);
-  auto buttons = b.Buttons({{"Command2", "显示计算成果"}, {"Command3", "查看尺寸符号图"}, {"Command1", "打印基本资料"}});
-  b.Finish();
-
-  ClearNoteOnEdit(InputNames);
-  connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(buttons[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(buttons[2], &QPushButton::clicked, this, [this] { Command1_Click(); });
+  DataButtons(b, InputNames);
 }
 
 void Form4::Form_Load() {

@@ -20,6 +20,7 @@ class QWidget;
 
 namespace shell {
 class FormBuilder;
+struct BoxSpec;
 }
 
 namespace ketrova {
@@ -135,14 +136,19 @@ WallComputation ComputeWall(const Inputs& in, float waterStopMode, DataLines dat
 class WallDataWindow : public shell::Form {
  public:
   void Command1_Click();  // print the data
+  virtual void Command2_Click() = 0;  // compute, write the results, show them
   void Command3_Click();  // the dimension drawing
 
  protected:
   WallDataWindow(Program& program, const QString& name);
 
-  // The water-stop hint and its two options, bound to the program-wide
-  // choice.
-  void WaterStopOptions(shell::FormBuilder& b);
+  // The design-parameter table (rows of two boxes), then the water-stop hint
+  // and its two options, bound to the program-wide choice.
+  void ParametersAndWaterStop(shell::FormBuilder& b, const std::vector<shell::BoxSpec>& parameters);
+  // The button row under the hints. The results window shows the last
+  // computation of the project's file and keeps it; this window's own note
+  // of that computation goes with an edit of `inputNames`.
+  void DataButtons(shell::FormBuilder& b, const std::vector<QString>& inputNames);
   // The compute click on `inputNames`: `compute` makes the records of the
   // numbers read; the results go to `resultsSuffix` and into the window that
   // `openResults` brings up.
@@ -151,9 +157,6 @@ class WallDataWindow : public shell::Form {
   // The results window where it is loaded, and the call that brings it up.
   virtual WallResultsWindow* LoadedResults() const = 0;
   virtual WallResultsWindow* OpenResults() = 0;
-  // The results window shows the last computation of the project's file and
-  // keeps it; this window's own note of that computation goes with an edit.
-  void ClearNoteOnEdit(const std::vector<QString>& inputNames);
   // Fill Text1, Text2, ... from the project's saved data file, where there
   // is one.
   void LoadSavedData(const char* dataSuffix, std::size_t dataFields, const BoxTexts& boxTexts);
@@ -226,7 +229,7 @@ class Form2 : public WallDataWindow {
   explicit Form2(Program& program);
 
   void Form_Load();
-  void Command2_Click();  // compute, write the results, show them
+  void Command2_Click() override;  // compute, write the results, show them
 
  protected:
   WallResultsWindow* LoadedResults() const override;
@@ -250,7 +253,7 @@ class Form4 : public WallDataWindow {
   explicit Form4(Program& program);
 
   void Form_Load();
-  void Command2_Click();  // compute, write the results, show them
+  void Command2_Click() override;  // compute, write the results, show them
 
  protected:
   WallResultsWindow* LoadedResults() const override;
