@@ -29,7 +29,19 @@ class KetrovaWindows : public WindowTest<ketrova::CreateForm1> {
  protected:
   static void Settle() { ProcessDeferredDeletes(); }
 
+  // A project named `name` in the main window, new or existing.
+  void NewProject(const QString& name) {
+    Type(form1_, "Text1", name);
+    Click(form1_, "Option1");
+  }
+  void ExistingProject(const QString& name) {
+    Type(form1_, "Text1", name);
+    Click(form1_, "Option2");
+  }
+  // The wall windows, by their buttons in the main window.
   QWidget* OpenForm2() { return Open(QString(), "Form2", "Command1"); }
+  QWidget* OpenForm4() { return Open(QString(), "Form4", "Command2"); }
+  QWidget* OpenForm6() { return Open(QString(), "Form6", "Command3"); }
   static void Fill(QWidget* f2, QStringList values = kWall) { TypeAll(f2, Numbered("Text", 1, values.size()), values); }
   static QStringList Boxes(QWidget* w, int first, int last) { return TextsOf(w, Numbered("Text", first, last)); }
   static bool Checked(QWidget* w, const QString& name) {
@@ -61,8 +73,7 @@ TEST_F(KetrovaWindows, MainWindowNotesAndButtons) {
 }
 
 TEST_F(KetrovaWindows, GravityWallFromDataToResults) {
-  Type(form1_, "Text1", "w1");
-  Click(form1_, "Option1");
+  NewProject("w1");
   QWidget* f2 = OpenForm2();
   ASSERT_NE(f2, nullptr);
   EXPECT_EQ(f2->windowTitle(), "");
@@ -98,8 +109,7 @@ TEST_F(KetrovaWindows, GravityWallFromDataToResults) {
 }
 
 TEST_F(KetrovaWindows, ReopenedProjectWithCohesionKeepsTheTypedPhi) {
-  Type(form1_, "Text1", "c");
-  Click(form1_, "Option1");
+  NewProject("c");
   QWidget* f2 = OpenForm2();
   QStringList wall = kWall;
   wall[10] = "5";  // C
@@ -131,8 +141,7 @@ TEST_F(KetrovaWindows, ReopenedProjectWithCohesionKeepsTheTypedPhi) {
 }
 
 TEST_F(KetrovaWindows, OpenResultsWindowFollowsEveryComputation) {
-  Type(form1_, "Text1", "s");
-  Click(form1_, "Option1");
+  NewProject("s");
   QWidget* f2 = OpenForm2();
   Fill(f2);
   Click(f2, "Option1");
@@ -249,8 +258,7 @@ TEST_F(KetrovaWindows, WaterStopChoiceShowsWhereverItIsInForce) {
 }
 
 TEST_F(KetrovaWindows, GeometryWarningAndInputsOutsideTheMethod) {
-  Type(form1_, "Text1", "g");
-  Click(form1_, "Option1");
+  NewProject("g");
   QWidget* f2 = OpenForm2();
   QStringList wall = kWall;
   wall[0] = "4.05";
@@ -308,8 +316,7 @@ TEST_F(KetrovaWindows, EndButtonClosesEveryWindow) {
 namespace {
 
 TEST_F(KetrovaWindows, PrintsTheDataAndTheResults) {
-  Type(form1_, "Text1", "p");
-  Click(form1_, "Option1");
+  NewProject("p");
   QWidget* f2 = OpenForm2();
   Fill(f2);
   Click(f2, "Command2");
@@ -325,8 +332,7 @@ TEST_F(KetrovaWindows, PrintsTheDataAndTheResults) {
 }
 
 TEST_F(KetrovaWindows, ProjectNameWithAPathSeparatorSavesNothing) {
-  Type(form1_, "Text1", "../x");
-  Click(form1_, "Option1");
+  NewProject("../x");
   QWidget* f2 = OpenForm2();
   Fill(f2);
   Click(f2, "Command2");
@@ -340,8 +346,7 @@ TEST_F(KetrovaWindows, ProjectNameWithAPathSeparatorSavesNothing) {
 namespace {
 
 TEST_F(KetrovaWindows, MainWindowLoadedAgainShowsTheProjectInForce) {
-  Type(form1_, "Text1", "m");
-  Click(form1_, "Option2");
+  ExistingProject("m");
   QWidget* f2 = OpenForm2();
   form1_->close();
   Settle();
@@ -367,8 +372,7 @@ namespace {
 TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
   // A file whose second line holds only φd and the angle used.
   WriteFile("odt.dat", "4,0.6,2,0.8,1.2,5,1,3.5,0.5,0,0.45,0,2,1,10,18,15,10,24,22,0\r\n30,30\r\n");
-  Type(form1_, "Text1", "o");
-  Click(form1_, "Option2");
+  ExistingProject("o");
   QWidget* f2 = OpenForm2();
   EXPECT_EQ(TextOf(f2, "Message"), "");
   EXPECT_EQ(Boxes(f2, 1, 22), kWall);
@@ -383,8 +387,7 @@ TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
 }
 
 TEST_F(KetrovaWindows, ResultsFileThatCannotBeWrittenShowsNoResults) {
-  Type(form1_, "Text1", "f");
-  Click(form1_, "Option1");
+  NewProject("f");
   QWidget* f2 = OpenForm2();
   Fill(f2);
   ASSERT_TRUE(QDir().mkdir("fdt.dat2"));  // a folder where the results file should go
@@ -399,10 +402,8 @@ TEST_F(KetrovaWindows, ResultsFileThatCannotBeWrittenShowsNoResults) {
 // ---------------------------------------------------------------- semi-gravity wall
 
 TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
-  Type(form1_, "Text1", "sg");
-  Click(form1_, "Option1");
-  Click(form1_, "Command2");
-  QWidget* f4 = TopLevel("Form4");
+  NewProject("sg");
+  QWidget* f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
   EXPECT_EQ(TextOf(f4, "Label1"), "半重力式挡土墙基本资料");
   EXPECT_EQ(TextOf(f4, "Label28"), "φ");
@@ -437,10 +438,8 @@ TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
 }
 
 TEST_F(KetrovaWindows, SemiGravityResultsFollowTheDataAndTheProjectReopens) {
-  Type(form1_, "Text1", "sr");
-  Click(form1_, "Option1");
-  Click(form1_, "Command2");
-  QWidget* f4 = TopLevel("Form4");
+  NewProject("sr");
+  QWidget* f4 = OpenForm4();
   QStringList wall = kSemiWall;
   wall[10] = "5";  // C
   Fill(f4, wall);
@@ -478,8 +477,7 @@ TEST_F(KetrovaWindows, SemiGravityResultsFollowTheDataAndTheProjectReopens) {
   f4->close();
   Settle();
   Click(form1_, "Option2");
-  Click(form1_, "Command2");
-  f4 = TopLevel("Form4");
+  f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
   EXPECT_EQ(Boxes(f4, 1, 24), wall);
   Click(f4, "Command2");
@@ -489,11 +487,9 @@ TEST_F(KetrovaWindows, SemiGravityResultsFollowTheDataAndTheProjectReopens) {
 }
 
 TEST_F(KetrovaWindows, SemiGravityBackButtonsAndTheSharedChoice) {
-  Type(form1_, "Text1", "sb");
-  Click(form1_, "Option1");
+  NewProject("sb");
   QWidget* f2 = OpenForm2();
-  Click(form1_, "Command2");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
   // A choice on one data window shows on the other.
   Click(f4, "Option2");
@@ -543,10 +539,8 @@ TEST_F(KetrovaWindows, SemiGravityBackButtonsAndTheSharedChoice) {
 const QStringList kSluice = {"0.4", "0.8", "1.5", "4.5", "30", "0", "4", "2", "18", "10", "1100", "130", "31000", "1.6"};
 
 TEST_F(KetrovaWindows, SluiceWallForcesSteelAndCrackCheck) {
-  Type(form1_, "Text1", "z");
-  Click(form1_, "Option1");
-  Click(form1_, "Command3");
-  QWidget* f6 = TopLevel("Form6");
+  NewProject("z");
+  QWidget* f6 = OpenForm6();
   ASSERT_NE(f6, nullptr);
   EXPECT_EQ(f6->windowTitle(), "Form6");
   EXPECT_EQ(TextOf(f6, "Label1"), "闸墙基本资料表");
@@ -612,8 +606,7 @@ TEST_F(KetrovaWindows, SluiceWallForcesSteelAndCrackCheck) {
 
 TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {
   Click(form1_, "Option1");
-  Click(form1_, "Command3");
-  QWidget* f6 = TopLevel("Form6");
+  QWidget* f6 = OpenForm6();
   Fill(f6, kSluice);
   for (int i = 25; i <= 28; ++i) Type(f6, QString("Text%1").arg(i), "1");
   for (int i = 32; i <= 35; ++i) Type(f6, QString("Text%1").arg(i), "1");
@@ -632,10 +625,8 @@ TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {
 }
 
 TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
-  Type(form1_, "Text1", "zc");
-  Click(form1_, "Option1");
-  Click(form1_, "Command3");
-  QWidget* f6 = TopLevel("Form6");
+  NewProject("zc");
+  QWidget* f6 = OpenForm6();
   QStringList wall = kSluice;
   wall[5] = "5";  // C
   Fill(f6, wall);
@@ -649,8 +640,7 @@ TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
   Click(f6, "Command3");
   Settle();
   EXPECT_EQ(TopLevel("Form6"), nullptr);
-  Click(form1_, "Command3");
-  f6 = TopLevel("Form6");
+  f6 = OpenForm6();
   ASSERT_NE(f6, nullptr);
   EXPECT_EQ(Boxes(f6, 1, 14), wall);
   EXPECT_EQ(TextOf(f6, "Text25"), " ");
@@ -663,18 +653,15 @@ TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
 
 
 TEST_F(KetrovaWindows, PrintsTheFurtherWalls) {
-  Type(form1_, "Text1", "q");
-  Click(form1_, "Option1");
-  Click(form1_, "Command2");
-  QWidget* f4 = TopLevel("Form4");
+  NewProject("q");
+  QWidget* f4 = OpenForm4();
   Fill(f4, kSemiWall);
   Click(f4, "Command2");
   QWidget* f5 = TopLevel("Form5");
   ASSERT_NE(f5, nullptr);
   Click(f4, "Command1");
   Click(f5, "Command1");
-  Click(form1_, "Command3");
-  QWidget* f6 = TopLevel("Form6");
+  QWidget* f6 = OpenForm6();
   Fill(f6, kSluice);
   Click(f6, "Command1");
   Click(f6, "Command5");
@@ -688,8 +675,7 @@ TEST_F(KetrovaWindows, PrintsTheFurtherWalls) {
 // edit in the data window leaves it, but takes the data window's own note of
 // that computation (its geometry warning) away.
 TEST_F(KetrovaWindows, GravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
-  Type(form1_, "Text1", "e");
-  Click(form1_, "Option1");
+  NewProject("e");
   QWidget* f2 = OpenForm2();
   QStringList wall = kWall;
   wall[0] = "4.05";  // B ≠ B2 + B1 + B3: a warning
@@ -719,8 +705,7 @@ TEST_F(KetrovaWindows, GravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
 // other is in force, whichever window it is clicked in; a click of the choice
 // already in force keeps them.
 TEST_F(KetrovaWindows, WaterStopChangeAfterTheComputeClearsTheResultsWindows) {
-  Type(form1_, "Text1", "ws");
-  Click(form1_, "Option1");
+  NewProject("ws");
   QWidget* f2 = OpenForm2();
   Fill(f2);
   Click(f2, "Option1");
@@ -733,8 +718,7 @@ TEST_F(KetrovaWindows, WaterStopChangeAfterTheComputeClearsTheResultsWindows) {
   EXPECT_EQ(TextOf(f3, "Text22"), "15");
   EXPECT_EQ(TextOf(f3, "Message"), "");
 
-  Click(form1_, "Command2");
-  QWidget* f4 = TopLevel("Form4");
+  QWidget* f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
   Fill(f4, kSemiWall);
   Click(f4, "Command2");  // computed with no water stop, the choice in force
@@ -765,9 +749,8 @@ TEST_F(KetrovaWindows, WaterStopChangeAfterTheComputeClearsTheResultsWindows) {
 // Form6: the forces, the steel and the crack check go with an edit of the
 // data; the crack check alone with an edit of its bars.
 TEST_F(KetrovaWindows, SluiceEditsClearTheResultsOfOtherData) {
-  Type(form1_, "Text1", "ze");
-  Click(form1_, "Option1");
-  QWidget* f6 = Open(QString(), "Form6", "Command3");
+  NewProject("ze");
+  QWidget* f6 = OpenForm6();
   ASSERT_NE(f6, nullptr);
   Fill(f6, kSluice);
   Click(f6, "Command1");
@@ -804,9 +787,8 @@ TEST_F(KetrovaWindows, SluiceEditsClearTheResultsOfOtherData) {
 // the data window's warning of the last computation; the results window keeps
 // the results of the project's file; a failed computation then blanks them.
 TEST_F(KetrovaWindows, SemiGravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
-  Type(form1_, "Text1", "se");
-  Click(form1_, "Option1");
-  QWidget* f4 = Open(QString(), "Form4", "Command2");
+  NewProject("se");
+  QWidget* f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
   QStringList wall = kSemiWall;
   wall[0] = "4.55";  // B ≠ B4 + B5 + B3 + B6
