@@ -14,6 +14,14 @@ namespace ketrova {
 inline constexpr double kPi = 3.14159;
 inline constexpr double kWaterUnitWeight = 10.0;
 
+// A retaining wall's geometry sums may differ from the totals by the
+// rounding of typed decimals; more than a millimetre is a real difference.
+inline constexpr double kGeometryTolerance = 0.001 + 1e-6;
+
+// Why a retaining wall shows no results when a load or a result kept as a
+// single is not a number.
+inline constexpr const char* kOutOfRangeMessage = "计算结果超出数值范围，请检查基本资料。未给出成果。";
+
 // The program-wide water-stop choice: 0 until chosen.
 inline constexpr float NoWaterStop = 1.0f;
 inline constexpr float WaterStop = 2.0f;

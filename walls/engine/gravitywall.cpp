@@ -12,10 +12,6 @@ namespace {
 
 constexpr double kW = kWaterUnitWeight;
 
-// Geometry sums may differ from the totals by the rounding of typed decimals;
-// more than a millimetre is a real difference.
-constexpr double kGeometryTolerance = 0.001 + 1e-6;
-
 // Why the typed data lie outside what the method describes; "" when they
 // are within it.
 std::string OutsideTheMethod(const GravityWallInputs& in) {
@@ -194,7 +190,7 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
                          r.coulomb.Wsoil, r.rankine.K, r.coulomb.K, r.rankine.Eh, r.coulomb.Eh,
                          r.back.P - r.front.P};
   for (double v : kept)
-    if (!std::isfinite(static_cast<float>(v))) return fail("计算结果超出数值范围，请检查基本资料。未给出成果。");
+    if (!std::isfinite(static_cast<float>(v))) return fail(kOutOfRangeMessage);
 
   // Stability about the toe, both rows.
   StabilityLoads loads;
@@ -219,7 +215,7 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
   for (const GravityRow* row : {&r.rankine, &r.coulomb}) {
     const Stability& st = row->st;
     for (double v : {st.sumV, st.Mr, st.Mo, st.e, st.sf, st.sb, st.eta, st.Kc, st.K0})
-      if (!std::isfinite(static_cast<float>(v))) return fail("计算结果超出数值范围，请检查基本资料。未给出成果。");
+      if (!std::isfinite(static_cast<float>(v))) return fail(kOutOfRangeMessage);
   }
   r.ok = true;
   return r;

@@ -15,7 +15,6 @@ namespace {
 constexpr double kW = kWaterUnitWeight;
 constexpr double kConcrete = 24.0;
 constexpr double kPlasticity = 1.55;
-constexpr double kGeometryTolerance = 0.001 + 1e-6;
 
 // A weight and its lever about the toe tip.
 struct Piece {
@@ -246,7 +245,7 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
                    r.Ka, r.thrust.E, r.back.P - r.front.P, r.st.sumV, r.st.Mr, r.st.Mo, r.st.e,
                    r.st.sf, r.st.sb, r.st.eta, r.st.Kc, r.st.K0})
     if (!std::isfinite(static_cast<float>(v)))
-      return fail("计算结果超出数值范围，请检查基本资料。未给出成果。");
+      return fail(kOutOfRangeMessage);
 
   // ------------------------------------------------ control sections
   // They take Ka and the base pressures as the results file keeps them.
