@@ -164,12 +164,7 @@ void CircularCaseWindow::Command2_Click() {
   SaveInputs(ProjectName(), DataSuffix(), {record});
 
   CircularInputs in;
-  in.Q = v[0];
-  in.L = v[1];
-  in.xi1 = v[3];
-  in.n = v[5];
-  in.V = v[6];
-  in.xi2 = v[7];
+  SetSharedInputs(in, v);
   CircularResults r;
   switch (case_) {
     case 1:

@@ -146,12 +146,7 @@ void ChannelCaseWindow::Command2_Click() {
   SaveInputs(ProjectName(), DataSuffix(), {record});
 
   ChannelInputs in;
-  in.Q = v[0];
-  in.L = v[1];
-  in.xi1 = v[3];
-  in.n = v[5];
-  in.V = v[6];
-  in.xi2 = v[7];
+  dorvesk::SetSharedInputs(in, v);
   ChannelResults r;
   if (case_ == 1) {
     in.h = v[2];

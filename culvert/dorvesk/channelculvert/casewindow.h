@@ -69,6 +69,19 @@ class ChannelCulvertWindow : public shell::Form {
   std::vector<std::pair<QString, QString>> symbols_;
 };
 
+// The inputs every case of a channel-culvert calculator takes from the same
+// boxes, `v` holding Text1 .. Text8 in box order: Q (Text1), L (Text2),
+// ξ1 (Text4), n (Text6), V (Text7), ξ2 (Text8).
+template <class Inputs>
+void SetSharedInputs(Inputs& in, const std::vector<float>& v) {
+  in.Q = v[0];
+  in.L = v[1];
+  in.xi1 = v[3];
+  in.n = v[5];
+  in.V = v[6];
+  in.xi2 = v[7];
+}
+
 // The open button of a channel-culvert main window `form1`: copy its project
 // name (Text1) into the case's own, then open the case's window in `slot`
 // (or bring it forward where it is loaded).
