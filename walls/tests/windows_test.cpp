@@ -43,6 +43,15 @@ class KetrovaWindows : public WindowTest<ketrova::CreateForm1> {
   QWidget* OpenForm4() { return Open(QString(), "Form4", "Command2"); }
   QWidget* OpenForm6() { return Open(QString(), "Form6", "Command3"); }
   static void Fill(QWidget* f2, QStringList values = kWall) { TypeAll(f2, Numbered("Text", 1, values.size()), values); }
+  // Fill a data window, click the water-stop `option` where one is given,
+  // compute; the results window `results` that comes up, or nullptr.
+  static QWidget* FillAndCompute(QWidget* data, const QStringList& values, const QString& results,
+                                 const QString& option = QString()) {
+    Fill(data, values);
+    if (!option.isEmpty()) Click(data, option);
+    Click(data, "Command2");
+    return TopLevel(results);
+  }
   static QStringList Boxes(QWidget* w, int first, int last) { return TextsOf(w, Numbered("Text", first, last)); }
   static bool Checked(QWidget* w, const QString& name) {
     auto* b = Find<QAbstractButton>(w, name);
@@ -113,10 +122,7 @@ TEST_F(KetrovaWindows, ReopenedProjectWithCohesionKeepsTheTypedPhi) {
   QWidget* f2 = OpenForm2();
   QStringList wall = kWall;
   wall[10] = "5";  // C
-  Fill(f2, wall);
-  Click(f2, "Option1");
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, wall, "Form3", "Option1");
   ASSERT_NE(f3, nullptr);
   const QString phid = TextOf(f3, "Text35");
   EXPECT_TRUE(phid.startsWith("40.006")) << phid.toStdString();
@@ -143,10 +149,7 @@ TEST_F(KetrovaWindows, ReopenedProjectWithCohesionKeepsTheTypedPhi) {
 TEST_F(KetrovaWindows, OpenResultsWindowFollowsEveryComputation) {
   NewProject("s");
   QWidget* f2 = OpenForm2();
-  Fill(f2);
-  Click(f2, "Option1");
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, kWall, "Form3", "Option1");
   ASSERT_NE(f3, nullptr);
   EXPECT_EQ(TextOf(f3, "Text2"), "174.5");
 
@@ -184,9 +187,7 @@ TEST_F(KetrovaWindows, BackButtonsAfterTheDataWindowWasClosed) {
   Type(form1_, "Text1", "b");
   QWidget* f2 = OpenForm2();  // no project option: reads as an existing project
   EXPECT_TRUE(TextOf(f2, "Message").contains("bdt.dat"));  // no file yet
-  Fill(f2);
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, kWall, "Form3");
   ASSERT_NE(f3, nullptr);
   f2->close();
   Settle();
@@ -217,9 +218,7 @@ TEST_F(KetrovaWindows, BackButtonsAfterTheDataWindowWasClosed) {
   // "返回程序编制说明" brings the main window forward and closes the results.
   Click(f2, "Command2");  // blank boxes: nothing computed, no results window
   EXPECT_EQ(TopLevel("Form3"), nullptr);
-  Fill(f2);
-  Click(f2, "Command2");
-  f3 = TopLevel("Form3");
+  f3 = FillAndCompute(f2, kWall, "Form3");
   ASSERT_NE(f3, nullptr);
   Click(f3, "Command2");
   Settle();
@@ -302,9 +301,7 @@ TEST_F(KetrovaWindows, DrawingWindowIsSharedAndPrints) {
 TEST_F(KetrovaWindows, EndButtonClosesEveryWindow) {
   Click(form1_, "Option1");
   QWidget* f2 = OpenForm2();
-  Fill(f2);
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, kWall, "Form3");
   ASSERT_NE(f3, nullptr);
   Click(f3, "Command4");
   Settle();
@@ -318,9 +315,7 @@ namespace {
 TEST_F(KetrovaWindows, PrintsTheDataAndTheResults) {
   NewProject("p");
   QWidget* f2 = OpenForm2();
-  Fill(f2);
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, kWall, "Form3");
   ASSERT_NE(f3, nullptr);
   Click(f2, "Command1");
   Click(f3, "Command1");
@@ -350,9 +345,7 @@ TEST_F(KetrovaWindows, MainWindowLoadedAgainShowsTheProjectInForce) {
   QWidget* f2 = OpenForm2();
   form1_->close();
   Settle();
-  Fill(f2);
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, kWall, "Form3");
   ASSERT_NE(f3, nullptr);
   Click(f3, "Command2");  // "返回程序编制说明" loads the main window afresh
   Settle();
@@ -442,10 +435,7 @@ TEST_F(KetrovaWindows, SemiGravityResultsFollowTheDataAndTheProjectReopens) {
   QWidget* f4 = OpenForm4();
   QStringList wall = kSemiWall;
   wall[10] = "5";  // C
-  Fill(f4, wall);
-  Click(f4, "Option1");
-  Click(f4, "Command2");
-  QWidget* f5 = TopLevel("Form5");
+  QWidget* f5 = FillAndCompute(f4, wall, "Form5", "Option1");
   ASSERT_NE(f5, nullptr);
   const QString phid = TextOf(f5, "Text35");
   EXPECT_TRUE(phid.startsWith("38.27")) << phid.toStdString();
@@ -498,9 +488,7 @@ TEST_F(KetrovaWindows, SemiGravityBackButtonsAndTheSharedChoice) {
   EXPECT_TRUE(Checked(f4, "Option1"));
   EXPECT_FALSE(Checked(f4, "Option2"));
   Click(f4, "Option2");
-  Fill(f4, kSemiWall);
-  Click(f4, "Command2");
-  QWidget* f5 = TopLevel("Form5");
+  QWidget* f5 = FillAndCompute(f4, kSemiWall, "Form5");
   ASSERT_NE(f5, nullptr);
   EXPECT_EQ(TextOf(f5, "Text4"), "135");  // uniform head 3 over 4.5
   // The drawing window is the one Form2 opens too.
@@ -655,9 +643,7 @@ TEST_F(KetrovaWindows, SluiceWallReopensWithTheTypedPhi) {
 TEST_F(KetrovaWindows, PrintsTheFurtherWalls) {
   NewProject("q");
   QWidget* f4 = OpenForm4();
-  Fill(f4, kSemiWall);
-  Click(f4, "Command2");
-  QWidget* f5 = TopLevel("Form5");
+  QWidget* f5 = FillAndCompute(f4, kSemiWall, "Form5");
   ASSERT_NE(f5, nullptr);
   Click(f4, "Command1");
   Click(f5, "Command1");
@@ -707,10 +693,7 @@ TEST_F(KetrovaWindows, GravityDataEditKeepsTheFileResultsAndTakesTheWarning) {
 TEST_F(KetrovaWindows, WaterStopChangeAfterTheComputeClearsTheResultsWindows) {
   NewProject("ws");
   QWidget* f2 = OpenForm2();
-  Fill(f2);
-  Click(f2, "Option1");
-  Click(f2, "Command2");
-  QWidget* f3 = TopLevel("Form3");
+  QWidget* f3 = FillAndCompute(f2, kWall, "Form3", "Option1");
   ASSERT_NE(f3, nullptr);
   ASSERT_EQ(TextOf(f3, "Text22"), "15");
 
