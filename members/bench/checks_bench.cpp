@@ -2,7 +2,6 @@
 // of each of their windows.
 #include "crack.h"
 #include "shear.h"
-#include "suite_app.h"
 #include "windows.h"
 
 #include <benchmark/benchmark.h>
@@ -125,13 +124,3 @@ void BM_Form10ComputeClick(benchmark::State& state) {
 BENCHMARK(BM_Form10ComputeClick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  shell::InitSuiteApplication(app);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,18 +2,10 @@
 // the rectangular eccentric window.
 #include "eccentric.h"
 
-#include <benchmark/benchmark.h>
-
-#ifdef BRASSELT_BENCH_WINDOWS
+#include "benchsupport.h"
 #include "windows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#endif
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -68,30 +60,16 @@ void BM_RectCompressionRoundBound(benchmark::State& state) {
 }
 BENCHMARK(BM_RectCompressionRoundBound)->Unit(benchmark::kMillisecond);
 
-#ifdef BRASSELT_BENCH_WINDOWS
 // One compute click of Form3: read the boxes, save "xgp.dat", compute, show.
 void BM_Form3ComputeClick(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
-  QWidget* f1 = brasselt::CreateForm1();
-  f1->findChild<QAbstractButton*>("Check2")->click();
-  f1->findChild<QPushButton*>("Command2")->click();
-  QWidget* f3 = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "Form3") f3 = w;
-  for (const char* box : {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"})
-    f3->findChild<QAbstractButton*>(box)->click();
-  const std::pair<const char*, const char*> values[] = {
-      {"Text1", "30"}, {"Text2", "46"}, {"Text3", "500"}, {"Text4", "4"},  {"Text5", "4"},
-      {"Text6", "200"}, {"Text7", "500"}, {"Text8", "1.2"}, {"Text17", "0"}};
-  for (const auto& [box, text] : values) f3->findChild<QLineEdit*>(box)->setText(text);
-  auto* compute = f3->findChild<QPushButton*>("Command1");
-  for (auto _ : state) compute->click();
-  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-  QDir::setCurrent(previous);
+  benchsupport::TimeComputeClick(
+      state, brasselt::CreateForm1,
+      {.form1Clicks = {"Check2", "Command2"},
+       .window = "Form3",
+       .boxes = benchsupport::NumberedBoxes({"30", "46", "500", "4", "4", "200", "500", "1.2"}),
+       .windowClicks = {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"},
+       .compute = "Command1"});
 }
 BENCHMARK(BM_Form3ComputeClick)->Unit(benchmark::kMicrosecond);
-#endif
 
 }  // namespace

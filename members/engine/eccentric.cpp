@@ -19,11 +19,7 @@ constexpr const char* kNoConvergence =
     "逐步试算不收敛（试算值不再变化或超出试算上限），未得出计算成果，请检查输入数据。";
 constexpr const char* kOutOfRange = "计算数值超出单精度数值范围，未得出计算成果，请检查输入数据。";
 
-EccentricResult Failure(std::string message) {
-  EccentricResult r;
-  r.error = std::move(message);
-  return r;
-}
+EccentricResult Failure(std::string message) { return FailedResult<EccentricResult>(std::move(message)); }
 
 std::string Missing(const std::vector<std::string>& names) {
   if (names.empty()) return std::string();

@@ -127,11 +127,7 @@ void Output(FlexuralResult& r, const Work& w, const Materials& m) {
   if (!r.ok) r.error = kOutOfRange;
 }
 
-FlexuralResult Failure(std::string message) {
-  FlexuralResult r;
-  r.error = std::move(message);
-  return r;
-}
+FlexuralResult Failure(std::string message) { return FailedResult<FlexuralResult>(std::move(message)); }
 
 }  // namespace
 

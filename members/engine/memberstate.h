@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace brasselt {
 
@@ -107,6 +108,21 @@ struct MemberState : shell::ProjectValues {
 
   HandedMemberValues handed;
 };
+
+// What a computation that cannot give results returns: its results struct
+// with nothing computed and the message saying why.
+template <class Result>
+Result FailedResult(std::string message) {
+  Result r;
+  r.error = std::move(message);
+  return r;
+}
+
+// π, and the message of an invalid value met on the way, as the crack check
+// and the shear design take them.
+inline constexpr double ChecksPi = 3.14159;
+inline constexpr const char* ChecksOutOfRange =
+    "计算中出现无效数值（除以零或超出单精度数值范围），未得出计算成果，请检查基本资料。";
 
 // The name slot of a member kind (0..3), or nullopt for kind 0 or unknown.
 std::optional<int> NameSlot(float memberKind);

@@ -11,15 +11,10 @@ using shell::sgl;
 
 namespace {
 
-constexpr double kPi = 3.14159;
-constexpr const char* kOutOfRange =
-    "计算中出现无效数值（除以零或超出单精度数值范围），未得出计算成果，请检查基本资料。";
+constexpr double kPi = ChecksPi;
+constexpr const char* kOutOfRange = ChecksOutOfRange;
 
-ShearResult Failure(std::string message) {
-  ShearResult r;
-  r.error = std::move(message);
-  return r;
-}
+ShearResult Failure(std::string message) { return FailedResult<ShearResult>(std::move(message)); }
 
 bool KnownKind(float kind) {
   return kind == RectFlexural || kind == RectEccentricCompression || kind == RectEccentricTension ||

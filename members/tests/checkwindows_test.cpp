@@ -5,6 +5,8 @@
 // crack_test.cpp and shear_test.cpp for the same data.
 #include "windows.h"
 
+#include "checkwindows.h"
+#include "brasseltwindowtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -20,32 +22,11 @@ using brasselt::Form1;
 
 namespace {
 
-class CheckWindows : public InScratchDir {
+class CheckWindows : public BrasseltWindowTest {
  protected:
-  CheckWindows() { f1 = brasselt::CreateForm1(); }
-  ~CheckWindows() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QApplication::processEvents();
-  }
-  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
-
-  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
-    for (const auto& [box, text] : values) Type(w, box, text);
-  }
-
   // A computed rectangular flexural member (b 20, a 4, γd 1.2), its window.
   QWidget* ComputedForm2() {
-    Type(f1, "Text1", "beam");
-    Click(f1, "Check1");
-    Click(f1, "Option1");
-    Click(f1, "Command2");
-    QWidget* f2 = TopLevel("Form2");
-    EXPECT_NE(f2, nullptr);
-    Click(f2, "Check6");
-    Click(f2, "Check16");
-    Click(f2, "Check1");
-    Fill(f2, {{"Text1", "20"}, {"Text2", "40"}, {"Text3", "0"}, {"Text4", "4"},
-              {"Text6", "3.5"}, {"Text5", "160"}, {"Text15", "1.2"}});
+    QWidget* f2 = FilledForm2("beam");
     Click(f2, "Command1");
     return f2;
   }
@@ -57,8 +38,12 @@ class CheckWindows : public InScratchDir {
     return f9;
   }
 
-  QWidget* f1 = nullptr;
 };
+
+// The I-section member of Form4: b 20, h 80, bf 50, hf 15, b'f 60, h'f 12, a 5.
+const std::vector<std::pair<const char*, const char*>> IMember = {
+    {"Text1", "20"}, {"Text2", "80"},   {"Text3", "50"}, {"Text4", "15"},  {"Text5", "60"},   {"Text6", "12"},
+    {"Text21", "4.02"}, {"Text15", "5"}, {"Text17", "4"}, {"Text18", "200"}, {"Text19", "1.2"}};
 
 // The rectangle of crack_test.cpp: b 25, h 50, c 3, a 4, five bars of 2 cm, M 60.
 const std::vector<std::pair<const char*, const char*>> RectCrack = {
@@ -197,9 +182,7 @@ TEST_F(CheckWindows, UnchosenEnvironmentClassSaysSoAndClearsTheLines) {
   EXPECT_EQ(TextOf(f9, "Label17") + TextOf(f9, "Label104") + TextOf(f9, "Text29"), "");
   // The choices are program-wide: a new opening shows them as they stand.
   Click(f9, "Option3");
-  f9->close();
-  QApplication::processEvents();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f9);
   f9 = OpenForm9From(TopLevel("Form2"));
   ASSERT_NE(f9, nullptr);
   EXPECT_TRUE(Find<QRadioButton>(f9, "Option3")->isChecked());
@@ -219,9 +202,7 @@ TEST_F(CheckWindows, ATMemberHandsItsFlangesAndASecondOpeningKeepsTheBoxes) {
   ASSERT_NE(f4, nullptr);
   Click(f4, "Check7");
   Click(f4, "Check16");
-  Fill(f4, {{"Text1", "20"}, {"Text2", "80"}, {"Text3", "50"}, {"Text4", "15"}, {"Text5", "60"},
-            {"Text6", "12"}, {"Text21", "4.02"}, {"Text15", "5"}, {"Text17", "4"}, {"Text18", "200"},
-            {"Text19", "1.2"}});
+  Fill(f4, IMember);
   Click(f4, "Command1");
   ASSERT_EQ(OpenForm9From(f4), f9);
   EXPECT_EQ(TextOf(f9, "Text1"), "33");  // not refreshed by the second opening
@@ -412,8 +393,7 @@ TEST_F(CheckWindows, AShearWindowClosedOnItsPromptStartsAFreshFirstPass) {
   Fill(f10, ShearData("220"));
   Click(f10, "Command1");
   ASSERT_TRUE(program().bentUp.pending);
-  f10->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CloseWindow(f10);
   Click(f9, "Command2");
   f10 = TopLevel("Form10");
   ASSERT_NE(f10, nullptr);
@@ -475,8 +455,154 @@ TEST_F(CheckWindows, ShearWindowNotesMinimumRatioSectionLimitAndStirrupRules) {
 
   QPointer<QWidget> main = f1;
   Click(f10, "Command2");  // end: every window closes
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_TRUE(main.isNull());
+}
+
+// The crack check's results belong to its boxes, its choices and the member
+// handed on: an edit, another choice, or a member window computing another
+// member clears them; the member window computing the same member again
+// leaves them.
+TEST_F(CheckWindows, AnEditAChoiceOrAnotherMemberClearsTheCrackCheck) {
+  QWidget* f2 = ComputedForm2();
+  QWidget* f9 = OpenForm9From(f2);
+  ASSERT_NE(f9, nullptr);
+  Click(f9, "Check7");
+  Click(f9, "Option1");
+  Click(f9, "Check2");
+  Fill(f9, RectCrack);
+  auto computed = [&] {
+    Click(f9, "Command1");
+    return TextOf(f9, "Text13") == "303028" && !TextOf(f9, "Label17").isEmpty();
+  };
+  auto cleared = [&] {
+    for (const QString& box : brasselt::Form9::ResultNames()) EXPECT_EQ(TextOf(f9, box), "") << box.toStdString();
+    for (const char* name : {"Label17", "Label31", "Label9", "Label99", "Label100", "Label101", "Label104",
+                             "Label110", "Label16", "MemberInHand"})
+      EXPECT_EQ(TextOf(f9, name), "") << name;
+    EXPECT_EQ(TextOf(f9, "Text29") + TextOf(f9, "Text30") + TextOf(f9, "Text31") + TextOf(f9, "Text32"), "");
+  };
+  ASSERT_TRUE(computed());
+  Type(f9, "Text19", "70");
+  cleared();
+  EXPECT_EQ(TextOf(f9, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f9, "brasselt-Form9-edited");
+  Type(f9, "Text19", "60");
+
+  for (const char* choice : {"Check8", "Option2", "Check1"}) {
+    Click(f9, "Check7");
+    Click(f9, "Option1");
+    Click(f9, "Check2");
+    ASSERT_TRUE(computed()) << choice;
+    Click(f9, choice);
+    cleared();
+    EXPECT_EQ(TextOf(f9, "Message"), brasselt::ChoicesChangedMessage()) << choice;
+  }
+  Click(f9, "Check7");
+  Click(f9, "Option1");
+  Click(f9, "Check2");
+
+  // The member window computes the same member again: the check stands.
+  ASSERT_TRUE(computed());
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f9, "Text13"), "303028");
+  EXPECT_EQ(TextOf(f9, "Message"), "");
+  // A material of the member window is not a value the check takes.
+  Click(f2, "Check7");
+  EXPECT_EQ(TextOf(f9, "Text13"), "303028");
+  Click(f2, "Check6");
+  // Another member: the check belonged to the old one.
+  Type(f2, "Text1", "25");
+  Click(f2, "Command1");
+  cleared();
+  EXPECT_EQ(TextOf(f9, "Message"), brasselt::MemberChangedMessage());
+  // So does a T member's compute with its flanges.
+  ASSERT_TRUE(computed());
+  Click(f1, "Check4");
+  Click(f1, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  Click(f4, "Check16");
+  Fill(f4, IMember);
+  Click(f4, "Command1");
+  cleared();
+  EXPECT_EQ(TextOf(f9, "Message"), brasselt::MemberChangedMessage());
+  SaveWindowPng(f9, "brasselt-Form9-member-changed");
+}
+
+// The same for the shear design; an edit of its data also takes the bent-up
+// prompt away, and the next click is a first pass, not a bent-up pass with
+// the spacing and angle of the old data.
+TEST_F(CheckWindows, AnEditAChoiceOrAnotherMemberClearsTheShearDesign) {
+  QWidget* f2 = ComputedForm2();
+  QWidget* f9 = OpenForm9From(f2);
+  ASSERT_NE(f9, nullptr);
+  Click(f9, "Command2");
+  QWidget* f10 = TopLevel("Form10");
+  ASSERT_NE(f10, nullptr);
+  Click(f10, "Check1");
+  Click(f10, "Option2");
+  Fill(f10, ShearData("160"));
+  auto computed = [&] {
+    Click(f10, "Command1");
+    return TextOf(f10, "Text15") == "10.9" && !TextOf(f10, "Label55").isEmpty();
+  };
+  auto cleared = [&] {
+    for (const QString& box : brasselt::Form10::ResultNames()) EXPECT_EQ(TextOf(f10, box), "") << box.toStdString();
+    for (const char* name : {"Label31", "Label55", "Label60", "MemberInHand"})
+      EXPECT_EQ(TextOf(f10, name), "") << name;
+    EXPECT_EQ(TextOf(f10, "Text21") + TextOf(f10, "Text22"), "");
+  };
+  ASSERT_TRUE(computed());
+  Type(f10, "Text5", "12.5");
+  cleared();
+  EXPECT_EQ(TextOf(f10, "Message"), shell::Form::DataChangedMessage());
+  Type(f10, "Text5", "10");
+  ASSERT_TRUE(computed());
+  Click(f10, "Check2");
+  cleared();
+  EXPECT_EQ(TextOf(f10, "Message"), brasselt::ChoicesChangedMessage());
+  Click(f10, "Check1");
+  ASSERT_TRUE(computed());
+  Click(f10, "Option1");
+  cleared();
+  Click(f10, "Option2");
+  ASSERT_TRUE(computed());
+  Type(f2, "Text15", "1.25");
+  Click(f2, "Command1");
+  cleared();
+  EXPECT_EQ(TextOf(f10, "Message"), brasselt::MemberChangedMessage());
+
+  // The prompt of V 220 goes with an edit of the data; typed back, the next
+  // click asks again instead of taking the bent-up pass.
+  Type(f2, "Text15", "1.2");
+  Click(f2, "Command1");
+  Type(f10, "Text3", "220");
+  Click(f10, "Command1");
+  ASSERT_EQ(TextOf(f10, "Text18"), "6.6");
+  ASSERT_TRUE(program().bentUp.pending);
+  Type(f10, "Text3", "221");
+  EXPECT_EQ(TextOf(f10, "Label56") + TextOf(f10, "Text18") + TextOf(f10, "Label57"), "");
+  EXPECT_EQ(TextOf(f10, "Message"), shell::Form::DataChangedMessage());
+  Type(f10, "Text3", "220");
+  Type(f10, "Text19", "8");
+  Type(f10, "Text20", "45");
+  Click(f10, "Command1");
+  EXPECT_TRUE(TextOf(f10, "Message").contains("已改变"));
+  EXPECT_EQ(TextOf(f10, "Text18"), "6.6");
+  EXPECT_EQ(TextOf(f10, "Text12"), "");
+  ASSERT_TRUE(program().bentUp.pending);
+  // Now the bent-up pass; its spacing edited afterwards takes its results,
+  // while the prompt with the computed spacing stays.
+  Type(f10, "Text19", "8");
+  Type(f10, "Text20", "45");
+  Click(f10, "Command1");
+  ASSERT_EQ(TextOf(f10, "Text13"), "31.76");
+  Type(f10, "Text19", "9");
+  cleared();
+  EXPECT_EQ(TextOf(f10, "Message"), shell::Form::DataChangedMessage());
+  EXPECT_EQ(TextOf(f10, "Text18"), "6.6");
+  SaveWindowPng(f10, "brasselt-Form10-edited");
 }
 
 }  // namespace

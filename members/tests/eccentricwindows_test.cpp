@@ -3,6 +3,8 @@
 #include "eccentricwindows.h"
 #include "windows.h"
 
+#include "checkwindows.h"
+#include "brasseltwindowtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -17,32 +19,7 @@ using brasselt::Form1;
 
 namespace {
 
-class EccentricWindows : public InScratchDir {
- protected:
-  EccentricWindows() { f1 = brasselt::CreateForm1(); }
-  ~EccentricWindows() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QApplication::processEvents();
-  }
-  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
-  QWidget* Open(const char* kindBox, const char* option, const char* form) {
-    Click(f1, kindBox);
-    Click(f1, option);
-    Click(f1, "Command2");
-    QWidget* w = TopLevel(form);
-    EXPECT_NE(w, nullptr) << form;
-    return w;
-  }
-  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
-    for (const auto& [box, text] : values) Type(w, box, text);
-  }
-  static void ClickAll(QWidget* w, std::initializer_list<const char*> boxes) {
-    for (const char* b : boxes) Click(w, b);
-  }
-  static bool Checked(QWidget* w, const char* box) { return Find<QAbstractButton>(w, box)->isChecked(); }
-
-  QWidget* f1 = nullptr;
-};
+class EccentricWindows : public BrasseltWindowTest {};
 
 // C25, Ⅱ, column, asymmetric, straight, both ends hinged; b 30, h0 46,
 // L 500, a = a' = 4, M 200, N 500, γd 1.2 (python: e0 40, η 1.082, e 64.29,
@@ -235,8 +212,7 @@ TEST_F(EccentricWindows, TSectionReopensItsRecordAndAnOlderRecordWithoutTheCompr
       {"Text1", "30"}, {"Text2", "80"}, {"Text3", "600"}, {"Text27", "60"}, {"Text28", "15"},
       {"Text4", "4"},  {"Text6", "530"}, {"Text7", "300"}, {"Text8", "1.2"}, {"Text5", "3"}};
   for (const auto& [box, text] : boxes) EXPECT_EQ(TextOf(f6, box), text) << box;
-  f6->close();
-  QApplication::processEvents();
+  CloseWindow(f6);
   Type(f1, "Text1", "old");
   f6 = Open("Check5", "Option2", "Form6");
   EXPECT_EQ(TextOf(f6, "Message"), "");
@@ -271,6 +247,83 @@ TEST_F(EccentricWindows, ImpossibleDataGetsAMessageAndNoResults) {
   EXPECT_EQ(TextOf(f3, "Label59"), "");
   EXPECT_EQ(TextOf(f3, "Text20"), "");
   EXPECT_EQ(ReadFile("xgp.dat"), "30,46,500,4,4,1,10,1.2,0\r\n");  // the last record that was a number
+}
+
+// The results of Form3 and Form6 belong to the inputs, choices and member
+// kind they were computed with: an edit, a changed choice in either window,
+// or the other eccentric kind chosen on the main window clears them.
+TEST_F(EccentricWindows, AnEditAChangedChoiceOrKindClearsTheEccentricResults) {
+  QWidget* f3 = Open("Check2", "Option1", "Form3");
+  ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"});
+  Fill(f3, LargeCompression);
+  auto cleared = [](QWidget* w) {
+    for (const QString& box : brasselt::EccentricWindow::ResultNames())
+      EXPECT_EQ(TextOf(w, box), "") << box.toStdString();
+    for (const char* label : {"Label81", "Label59", "Label90", "Label105", "Label109", "Label110"})
+      EXPECT_EQ(TextOf(w, label), "") << label;
+    EXPECT_EQ(TextOf(w, "Text24") + TextOf(w, "Text26"), "");
+    EXPECT_EQ(TextOf(w, "Label52"), "计算配筋率");
+  };
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Text20"), "16.41");
+  Type(f3, "Text6", "210");
+  cleared(f3);
+  EXPECT_EQ(TextOf(f3, "Message"), shell::Form::DataChangedMessage());
+  SaveWindowPng(f3, "brasselt-Form3-edited");
+
+  // A tiny load (far side at the minimum), then another arrangement.
+  Fill(f3, {{"Text6", "1"}, {"Text7", "10"}});
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Label52"), "最小配筋率");
+  Click(f3, "Check22");
+  cleared(f3);
+  EXPECT_EQ(TextOf(f3, "Message"), brasselt::ChoicesChangedMessage());
+
+  // Every family of the window counts, the arch type too.
+  Fill(f3, LargeCompression);
+  for (const char* choice : {"Check8", "Check17", "Check1", "Check22", "Check20", "Check23", "Option1"}) {
+    ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Check24", "Option3"});
+    Click(f3, "Command1");
+    ASSERT_EQ(TextOf(f3, "Text20"), "16.41") << choice;
+    Click(f3, choice);
+    EXPECT_EQ(TextOf(f3, "Text20"), "") << choice;
+    EXPECT_EQ(TextOf(f3, "Message"), brasselt::ChoicesChangedMessage()) << choice;
+  }
+
+  // Form6 shares the grades and the end restraint, in both directions.
+  ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"});
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Text20"), "16.41");
+  QWidget* f6 = Open("Check5", "Option1", "Form6");
+  Fill(f6, {{"Text1", "30"}, {"Text2", "80"}, {"Text3", "600"}, {"Text27", "60"}, {"Text28", "15"},
+            {"Text4", "4"}, {"Text5", "3"}, {"Text6", "530"}, {"Text7", "300"}, {"Text8", "1.2"}});
+  Click(f6, "Option2");
+  cleared(f3);
+  EXPECT_EQ(TextOf(f3, "Message"), brasselt::ChoicesChangedMessage());
+  Click(f6, "Command1");
+  ASSERT_EQ(TextOf(f6, "Label81"), "大偏压");
+  Click(f3, "Check15");
+  cleared(f6);
+  EXPECT_EQ(TextOf(f6, "Message"), brasselt::ChoicesChangedMessage());
+  Click(f6, "Check16");
+  Click(f6, "Command1");
+  ASSERT_EQ(TextOf(f6, "Label81"), "大偏压");
+  Click(f3, "Check2");  // an element, which Form6 does not show: its results stay
+  EXPECT_EQ(TextOf(f6, "Label81"), "大偏压");
+  Type(f6, "Text28", "14");
+  cleared(f6);
+  EXPECT_EQ(TextOf(f6, "Message"), shell::Form::DataChangedMessage());
+
+  // Tension chosen on the main window while Form3 shows compression results:
+  // opening it again titles it for tension and takes the results away.
+  Click(f3, "Check3");
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Label81"), "大偏压");
+  Click(f1, "Check3");
+  Click(f1, "Command2");
+  EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受拉承载力计算成果表");
+  cleared(f3);
+  EXPECT_EQ(TextOf(f3, "Message"), "构件计算类型已改变，原计算成果已清除，请重新点“显示计算成果”。");
 }
 
 }  // namespace

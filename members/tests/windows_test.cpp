@@ -3,6 +3,7 @@
 // choices, and the reference tables.
 #include "windows.h"
 
+#include "brasseltwindowtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -19,38 +20,7 @@ using brasselt::Form1;
 
 namespace {
 
-class BrasseltWindows : public InScratchDir {
- protected:
-  BrasseltWindows() { f1 = brasselt::CreateForm1(); }
-  ~BrasseltWindows() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QApplication::processEvents();
-  }
-  brasselt::Program& program() { return static_cast<Form1*>(f1)->program(); }
-
-  // Choose the member kind box, a project option, and open its window.
-  QWidget* Open(const char* kindBox, const char* option, const char* form) {
-    Click(f1, kindBox);
-    Click(f1, option);
-    Click(f1, "Command2");
-    QWidget* w = TopLevel(form);
-    EXPECT_NE(w, nullptr) << form;
-    return w;
-  }
-  // Type the boxes in order.
-  static void Fill(QWidget* w, const std::vector<std::pair<const char*, const char*>>& values) {
-    for (const auto& [box, text] : values) Type(w, box, text);
-  }
-  static bool Checked(QWidget* w, const char* box) { return Find<QCheckBox>(w, box)->isChecked(); }
-
-  QWidget* f1 = nullptr;
-};
-
-// C20, grade Ⅱ, b 20, h0 40, a 4, a' 3.5, M 160, γd 1.2: beyond ξb·h0
-// (python closed form: x = 21.76, A's = 5.77, As = 19.81, ρ = 2.48).
-const std::vector<std::pair<const char*, const char*>> DoublyRect = {
-    {"Text1", "20"}, {"Text2", "40"}, {"Text3", "0"},    {"Text4", "4"},
-    {"Text6", "3.5"}, {"Text5", "160"}, {"Text15", "1.2"}};
+class BrasseltWindows : public BrasseltWindowTest {};
 
 // C25, grade Ⅱ, T section b 25, h 70, bf 30, hf 12, b'f 80, h'f 10, A's 0,
 // a 5, a' 3.5, M 300: the flange carries the moment (python: rectangle 80
@@ -125,7 +95,7 @@ TEST_F(BrasseltWindows, RectangularMemberSavesComputesAndShowsTheCompressionStee
   EXPECT_TRUE(FileExists("beam-Form2.pdf"));
   QPointer<QWidget> main = f1, rect = f2;
   Click(f2, "Command2");  // end: every window closes
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ProcessDeferredDeletes();
   EXPECT_TRUE(main.isNull());
   EXPECT_TRUE(rect.isNull());
 }
@@ -177,12 +147,7 @@ TEST_F(BrasseltWindows, AShortOrMissingFileLeavesTheStartingBoxesAndSaysWhich) {
 }
 
 TEST_F(BrasseltWindows, ANameTypedBeforeTheMemberKindNamesThatKindsFile) {
-  Type(f1, "Text1", "bridge");
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2("bridge");
   Click(f2, "Command1");
   EXPECT_TRUE(FileExists("bridgexgj.dat"));
   EXPECT_FALSE(FileExists("xgj.dat"));
@@ -272,12 +237,7 @@ TEST_F(BrasseltWindows, MaterialChoicesShowTheProgramWideValueInEveryWindow) {
 }
 
 TEST_F(BrasseltWindows, AComputeWithChoicesUnmadeSavesAndSaysWhich) {
-  Type(f1, "Text1", "c");
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2("c");
   Click(f2, "Command1");
   ASSERT_EQ(TextOf(f2, "Text13"), "19.81");
   // A fresh program: the choices are 0 again, the old results must go.
@@ -293,12 +253,7 @@ TEST_F(BrasseltWindows, AComputeWithChoicesUnmadeSavesAndSaysWhich) {
 }
 
 TEST_F(BrasseltWindows, ImpossibleSectionsAndNonNumbersGetAMessage) {
-  Type(f1, "Text1", "bad");
-  QWidget* f2 = Open("Check1", "Option1", "Form2");
-  Click(f2, "Check6");
-  Click(f2, "Check16");
-  Click(f2, "Check1");
-  Fill(f2, DoublyRect);
+  QWidget* f2 = FilledForm2("bad");
   Type(f2, "Text1", "0");
   Click(f2, "Command1");
   EXPECT_TRUE(TextOf(f2, "Message").contains("截面宽度 b 应大于 0")) << TextOf(f2, "Message").toStdString();
@@ -314,6 +269,72 @@ TEST_F(BrasseltWindows, ImpossibleSectionsAndNonNumbersGetAMessage) {
   Click(f4, "Command1");
   EXPECT_TRUE(TextOf(f4, "Message").contains("不应小于腹板宽度"));
   EXPECT_EQ(TextOf(f4, "Text13"), "");
+}
+
+// Results belong to the inputs and choices they were computed from: typing
+// into a box, or choosing another grade or element (here or in another
+// window), clears them with a message; the same choice clicked again keeps them.
+TEST_F(BrasseltWindows, AnEditOrAChangedChoiceClearsTheFlexuralResults) {
+  QWidget* f2 = FilledForm2(nullptr);
+  auto computed = [&] {
+    Click(f2, "Command1");
+    return TextOf(f2, "Text13") == "19.81" && !TextOf(f2, "Label60").isEmpty();
+  };
+  auto cleared = [&](QWidget* w) {
+    for (const QString& box : brasselt::FlexuralWindow::ResultNames(w->objectName() == "Form4"))
+      EXPECT_EQ(TextOf(w, box), "") << box.toStdString();
+    EXPECT_EQ(TextOf(w, "Label59") + TextOf(w, "Label60") + TextOf(w, "Text16") + TextOf(w, "Label63") +
+                  TextOf(w, "Label61"),
+              "");
+    EXPECT_EQ(TextOf(w, "Label52"), "计  算配筋率");
+  };
+  ASSERT_TRUE(computed());
+  Type(f2, "Text5", "150");
+  cleared(f2);
+  EXPECT_EQ(TextOf(f2, "Message"), shell::Form::DataChangedMessage());
+  EXPECT_EQ(TextOf(f2, "Text5"), "150");  // the inputs stay as typed
+  SaveWindowPng(f2, "brasselt-Form2-edited");
+
+  Type(f2, "Text5", "160");
+  ASSERT_TRUE(computed());
+  Click(f2, "Check6");  // the grade in force: nothing changes
+  EXPECT_EQ(TextOf(f2, "Text13"), "19.81");
+  Click(f2, "Check2");  // slab instead of beam
+  cleared(f2);
+  EXPECT_EQ(TextOf(f2, "Message"), brasselt::ChoicesChangedMessage());
+  Click(f2, "Check1");
+  ASSERT_TRUE(computed());
+  // A grade chosen in the T window clears the rectangle's results.
+  QWidget* f4 = Open("Check4", "Option1", "Form4");
+  Click(f4, "Check17");
+  cleared(f2);
+  EXPECT_EQ(TextOf(f2, "Message"), brasselt::ChoicesChangedMessage());
+
+  // The ratio caption of a result below the minimum goes with it.
+  Fill(f2, {{"Text1", "100"}, {"Text2", "12"}, {"Text3", "0"}, {"Text4", "3"},
+            {"Text6", "3"}, {"Text5", "3"}, {"Text15", "1.2"}});
+  Click(f2, "Check2");
+  Click(f2, "Command1");
+  ASSERT_EQ(TextOf(f2, "Label52"), "最  小配筋率");
+  Type(f2, "Text2", "13");
+  cleared(f2);
+
+  // Form4: an edit clears; the element, which it does not use, does not.
+  Click(f4, "Check7");
+  Fill(f4, FlangeT);
+  Click(f4, "Command1");
+  ASSERT_FALSE(TextOf(f4, "Text13").isEmpty());
+  Click(f2, "Check3");  // column: Form4 designs a beam all the same
+  EXPECT_FALSE(TextOf(f4, "Text13").isEmpty());
+  EXPECT_EQ(TextOf(f4, "Message"), "");
+  Type(f4, "Text18", "290");
+  cleared(f4);
+  EXPECT_EQ(TextOf(f4, "Message"), shell::Form::DataChangedMessage());
+  Click(f4, "Command1");
+  ASSERT_FALSE(TextOf(f4, "Text13").isEmpty());
+  Click(f4, "Check15");
+  cleared(f4);
+  EXPECT_EQ(TextOf(f4, "Message"), brasselt::ChoicesChangedMessage());
 }
 
 // The columns of a padded caption that hold ink in the rendered window: for

@@ -26,28 +26,6 @@ namespace {
 QString U8(const char* text) { return QString::fromUtf8(text); }
 QString Num(float v) { return QString::fromStdString(shell::SingleToText(v)); }
 
-QLabel* SmallLabel(const Run& run, QWidget* parent) {
-  QLabel* l = FormBuilder::MakeLabel(run, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom | Qt::AlignLeft);
-  return l;
-}
-
-// A wrapping label of fixed width, as tall as its text needs.
-void FitWrapped(QLabel* label, int width) {
-  label->setWordWrap(true);
-  label->setFixedWidth(width);
-  label->setMinimumHeight(std::max(0, label->heightForWidth(width)));
-}
-
-// Set the text of a wrapping label and fit its height to it.
-void SetWrapped(QLabel* label, const QString& text) {
-  label->setText(text);
-  label->setMinimumHeight(std::max(0, label->heightForWidth(label->maximumWidth())));
-}
-
 // One column of a table of boxes: heading lines (a named run is a control),
 // the symbol and unit as runs (a run named "s" or "s:LabelN" is a
 // subscript), and the box.
@@ -74,7 +52,7 @@ QWidget* RunsCell(const std::vector<Run>& runs, QWidget* parent) {
   h->addStretch(1);
   for (const Run& r : runs) {
     if (r.name == "s" || r.name.startsWith("s:"))
-      h->addWidget(SmallLabel({r.name == "s" ? QString() : r.name.mid(2), r.text}, cell), 0, Qt::AlignBottom);
+      h->addWidget(FormBuilder::SmallLabel({r.name == "s" ? QString() : r.name.mid(2), r.text}, cell), 0, Qt::AlignBottom);
     else
       h->addWidget(FormBuilder::MakeLabel(r, cell));
   }
@@ -131,7 +109,7 @@ void ColumnTable(shell::Form* form, QVBoxLayout* layout, const Run& title, const
         l->setAlignment(Qt::AlignCenter | Qt::AlignBottom);
         l->setWordWrap(true);
         l->setFixedWidth(headingWidth);
-        SetWrapped(l, l->text());
+        FormBuilder::SetWrapped(l, l->text());
         grid->addWidget(l, start + spanLines + k, col, Qt::AlignHCenter | Qt::AlignBottom);
       }
       std::vector<Run> symbol = c.symbol;
@@ -359,7 +337,7 @@ Form9::Form9(Program& program) : Form("Form9", "正常使用极限状态验算")
   ColumnTable(this, layout, {"", "抗裂验算基本资料表"}, inputs, spans, 10, false);
   {
     QLabel* hint = b.Paragraph({"", CrackHint});
-    FitWrapped(hint, 900);
+    FormBuilder::FitWrapped(hint, 900);
   }
   b.Gap(4);
 
@@ -421,16 +399,16 @@ Form9::Form9(Program& program) : Form("Form9", "正常使用极限状态验算")
     sl->setContentsMargins(0, 0, 0, 0);
     sl->setSpacing(0);
     sl->addWidget(FormBuilder::MakeLabel({"Label104", ""}, sigma));
-    QLabel* ctSub = SmallLabel({"", ""}, sigma);
+    QLabel* ctSub = FormBuilder::SmallLabel({"", ""}, sigma);
     ctSub->setProperty("sigmaSubscript", true);
     sl->addWidget(ctSub, 0, Qt::AlignBottom);
     label9->SetGapWidgets({sigma});
     row->addWidget(label9);
     row->addWidget(FormBuilder::MakeLabel({"Label106", ""}, this));
-    row->addWidget(SmallLabel({"Label105", ""}, this), 0, Qt::AlignBottom);
+    row->addWidget(FormBuilder::SmallLabel({"Label105", ""}, this), 0, Qt::AlignBottom);
     row->addWidget(FormBuilder::MakeLabel({"Label107", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label109", ""}, this));
-    row->addWidget(SmallLabel({"Label108", ""}, this), 0, Qt::AlignBottom);
+    row->addWidget(FormBuilder::SmallLabel({"Label108", ""}, this), 0, Qt::AlignBottom);
     row->addWidget(FormBuilder::MakeLabel({"Label110", ""}, this));
     row->addWidget(InlineBox("Text29", this));
     row->addWidget(FormBuilder::MakeLabel({"Label16", ""}, this));
@@ -438,8 +416,8 @@ Form9::Form9(Program& program) : Form("Form9", "正常使用极限状态验算")
     row->addStretch(1);
   }
   // Verdict lines.
-  FitWrapped(b.Paragraph({"Label17", ""}), 900);
-  FitWrapped(b.Paragraph({"Label31", ""}), 900);
+  FormBuilder::FitWrapped(b.Paragraph({"Label17", ""}), 900);
+  FormBuilder::FitWrapped(b.Paragraph({"Label31", ""}), 900);
   {
     QHBoxLayout* row = b.Row();
     row->setSpacing(2);
@@ -452,8 +430,13 @@ Form9::Form9(Program& program) : Form("Form9", "正常使用极限状态验算")
   }
   // The member the results were computed for (its kind and the member values
   // taken from the member windows), so that the record shows them.
-  FitWrapped(b.Paragraph({"MemberInHand", ""}), 900);
+  FormBuilder::FitWrapped(b.Paragraph({"MemberInHand", ""}), 900);
   b.Finish();
+
+  // Results are not left beside inputs, choices or a member other than
+  // those they were computed from.
+  ClearResultsOnEdit(CrackInputNames, [this] { return ClearResults(); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
 
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -482,10 +465,10 @@ void Form9::Form_Load() {
 void Form9::ShowCombinationCaptions() {
   const float c = p_.crack.LoadEffectCombination;
   const bool shortTerm = c == ShortTerm, longTerm = c == LongTerm;
-  SetWrapped(Lbl("Label20"), shortTerm  ? U8("荷载效应短期组合时的弯矩")
+  FormBuilder::SetWrapped(Lbl("Label20"), shortTerm  ? U8("荷载效应短期组合时的弯矩")
                              : longTerm ? U8("荷载效应长期组合时的弯矩")
                                         : U8(MomentDesign));
-  SetWrapped(Lbl("Label21"), shortTerm  ? U8("荷载效应短期组合时的轴力")
+  FormBuilder::SetWrapped(Lbl("Label21"), shortTerm  ? U8("荷载效应短期组合时的轴力")
                              : longTerm ? U8("荷载效应长期组合时的轴力")
                                         : U8(AxialDesign));
   const QString sub = shortTerm ? "S" : longTerm ? "L" : "";
@@ -497,7 +480,7 @@ void Form9::Check7_Click() { ShowCombinationCaptions(); }
 void Form9::Check8_Click() { ShowCombinationCaptions(); }
 
 void Form9::ClearVerdictAndLimitLine() {
-  for (const char* name : {"Label17", "Label31", "MemberInHand"}) SetWrapped(Lbl(name), QString());
+  for (const char* name : {"Label17", "Label31", "MemberInHand"}) FormBuilder::SetWrapped(Lbl(name), QString());
   for (const char* name : {"Label99", "Label100", "Label101", "Label104", "Label105",
                            "Label106", "Label107", "Label108", "Label109", "Label110", "Label16"})
     Lbl(name)->clear();
@@ -507,8 +490,31 @@ void Form9::ClearVerdictAndLimitLine() {
   ClearBoxes({"Text29", "Text30", "Text31", "Text32"});
 }
 
+std::vector<float> Form9::ChoicesInForce() const {
+  const CrackChoices& c = p_.crack;
+  return {c.LoadEffectCombination, c.EnvironmentClass, c.alpha2};
+}
+
+bool Form9::ClearResults() {
+  choices_.Forget();
+  resultsMember_.reset();
+  bool shown = ClearBoxes(CrackResultNames);
+  for (const char* name : {"Label17", "Label31", "MemberInHand", "Label9", "Label99"})
+    shown = shown || !Lbl(name)->text().trimmed().isEmpty();
+  for (const char* name : {"Text29", "Text30", "Text31", "Text32"})
+    shown = shown || !Box(name)->text().trimmed().isEmpty();
+  ClearVerdictAndLimitLine();
+  return shown;
+}
+
+void Form9::MemberComputed() {
+  if (resultsMember_ && *resultsMember_ != p_.handedMember && ClearResults()) SetMessage(MemberChangedMessage());
+}
+
 void Form9::Command1_Click() {
   ClearMessage();
+  choices_.Forget();
+  resultsMember_.reset();
   ClearVerdictAndLimitLine();
   auto values = ReadNumbers(CrackInputNames, CrackResultNames);
   if (!values) return;
@@ -525,6 +531,8 @@ void Form9::Command1_Click() {
   }
   ShowOutcome(r);
   ShowMemberInHand(member);
+  choices_.Remember(ChoicesInForce());
+  resultsMember_ = p_.handedMember;
   if (r.steelInCompression)
     SetMessage(U8("受拉钢筋应力不大于零（钢筋受压），截面不出现受拉裂缝，计算最大裂缝宽度无实际意义。"));
 }
@@ -562,13 +570,13 @@ void Form9::ShowOutcome(const CrackResult& r) {
 
   switch (r.verdict) {
     case CrackVerdict::Resists:
-      SetWrapped(Lbl("Label17"), U8(ResistsText));
-      SetWrapped(Lbl("Label31"), U8(ResistsNote));
+      FormBuilder::SetWrapped(Lbl("Label17"), U8(ResistsText));
+      FormBuilder::SetWrapped(Lbl("Label31"), U8(ResistsNote));
       break;
     case CrackVerdict::CracksWidthWithin:
     case CrackVerdict::CracksWidthBeyond: {
       const bool within = r.verdict == CrackVerdict::CracksWidthWithin;
-      SetWrapped(Lbl("Label17"), U8(CracksText));
+      FormBuilder::SetWrapped(Lbl("Label17"), U8(CracksText));
       Lbl("Label99")->setText(U8("计算最大裂缝宽度"));
       set("Text31", r.w);
       Lbl("Label100")->setText(U8(within ? "mm ＜ 最大裂缝宽度允许值" : "mm > 最大裂缝宽度允许值"));
@@ -577,7 +585,7 @@ void Form9::ShowOutcome(const CrackResult& r) {
       break;
     }
     case CrackVerdict::CracksWidthEqual:
-      SetWrapped(Lbl("Label17"), U8(CracksText));
+      FormBuilder::SetWrapped(Lbl("Label17"), U8(CracksText));
       break;
     case CrackVerdict::None:
       break;
@@ -594,7 +602,7 @@ void Form9::ShowMemberInHand(const CrackMember& m) {
   if (m.kind == RectEccentricCompression || m.kind == TSectionEccentricCompression)
     text += U8("；计算长度 l0 = %1 cm").arg(Num(m.l0));
   if (m.kind == RectEccentricTension) text += U8("；轴向力至受拉钢筋的距离 e = %1 cm").arg(Num(m.e));
-  SetWrapped(Lbl("MemberInHand"), text + U8("。"));
+  FormBuilder::SetWrapped(Lbl("MemberInHand"), text + U8("。"));
 }
 
 void Form9::Command8_Click() { PrintThisWindow(ProjectNameOf(p_.m, p_.m.MemberKind)); }
@@ -680,8 +688,8 @@ Form10::Form10(Program& program) : Form("Form10", "斜截面承载力计算"), p
   };
   ColumnTable(this, layout, {"", "斜截面承载力计算成果表"}, results, {{3, 3, {"箍    筋"}}}, 7, true, 128);
 
-  FitWrapped(b.Paragraph({"Label31", ""}), 900);
-  FitWrapped(b.Paragraph({"Label55", ""}), 900);
+  FormBuilder::FitWrapped(b.Paragraph({"Label31", ""}), 900);
+  FormBuilder::FitWrapped(b.Paragraph({"Label55", ""}), 900);
   // The bent-up prompt and the stirrup-ratio note, with their boxes in the gaps.
   {
     auto* prompt = new GapLabel("Label56", this);
@@ -706,8 +714,16 @@ Form10::Form10(Program& program) : Form("Form10", "斜截面承载力计算"), p
     note->SetGapWidgets({InlineBox("Text21", this), InlineBox("Text22", this)});
     layout->addWidget(note);
   }
-  FitWrapped(b.Paragraph({"MemberInHand", ""}), 900);
+  FormBuilder::FitWrapped(b.Paragraph({"MemberInHand", ""}), 900);
   b.Finish();
+
+  // Results are not left beside inputs, choices or a member other than
+  // those they were computed from. The data boxes take the bent-up prompt
+  // with them (it was computed from them); the bent-up pass's spacing and
+  // angle only the results of that pass.
+  ClearResultsOnEdit(ShearInputNames, [this] { return ClearResults(); });
+  ClearResultsOnEdit({"Text19", "Text20"}, [this] { return ClearResults(false); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
 
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -725,6 +741,31 @@ void Form10::Form_Load() {
   ClearPrompt();
 }
 
+std::vector<float> Form10::ChoicesInForce() const { return {p_.shear.rhoSvMin, p_.shear.ShearLoadCase}; }
+
+bool Form10::ClearResults(bool prompt) {
+  choices_.Forget();
+  resultsMember_.reset();
+  bool shown = ClearBoxes(ShearResultNames);
+  for (const char* name : {"Label31", "Label55", "Label60", "MemberInHand"})
+    shown = shown || !Lbl(name)->text().trimmed().isEmpty();
+  shown = ClearBoxes({"Text21", "Text22"}) || shown;
+  static_cast<GapLabel*>(Lbl("Label60"))->SetCaption(QString());
+  for (const char* name : {"Label31", "Label55", "MemberInHand"}) FormBuilder::SetWrapped(Lbl(name), QString());
+  if (prompt && !Lbl("Label56")->text().isEmpty()) {
+    shown = true;
+    ClearPrompt();
+    // A pending bent-up pass is not taken with data other than its prompt's:
+    // the next click is a first pass, which says that the data changed.
+    promptWithdrawn_ = p_.bentUp.pending;
+  }
+  return shown;
+}
+
+void Form10::MemberComputed() {
+  if (resultsMember_ && *resultsMember_ != p_.handedMember && ClearResults()) SetMessage(MemberChangedMessage());
+}
+
 void Form10::ClearPrompt() {
   static_cast<GapLabel*>(Lbl("Label56"))->SetCaption(QString());
   for (const char* name : {"Label57", "Label58", "Label59"}) Lbl(name)->clear();
@@ -734,6 +775,7 @@ void Form10::ClearPrompt() {
 }
 
 void Form10::ShowPrompt(float spacing) {
+  promptWithdrawn_ = false;
   static_cast<GapLabel*>(Lbl("Label56"))->SetCaption(U8(PromptText));
   Box("Text18")->setText(Num(spacing));
   Lbl("Label57")->setText(U8("弯起筋设计参数后再点击“显示计算成果”按钮"));
@@ -745,10 +787,12 @@ void Form10::ShowPrompt(float spacing) {
 
 void Form10::Command1_Click() {
   ClearMessage();
+  choices_.Forget();
+  resultsMember_.reset();
   ClearBoxes(ShearResultNames);
   static_cast<GapLabel*>(Lbl("Label60"))->SetCaption(QString());
   ClearBoxes({"Text21", "Text22"});
-  for (const char* name : {"Label31", "Label55", "MemberInHand"}) SetWrapped(Lbl(name), QString());
+  for (const char* name : {"Label31", "Label55", "MemberInHand"}) FormBuilder::SetWrapped(Lbl(name), QString());
 
   if (std::string missing = MissingShearChoices(p_.shear); !missing.empty()) {
     SetMessage(QString::fromStdString(missing));
@@ -763,7 +807,7 @@ void Form10::Command1_Click() {
   const ShearInputs in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]};
   const ShearMember member = ShearMemberOf(p_.m);
 
-  if (p_.bentUp.pending && SameShearData(p_.bentUp, in, member, p_.shear)) {
+  if (p_.bentUp.pending && !promptWithdrawn_ && SameShearData(p_.bentUp, in, member, p_.shear)) {
     // The bent-up pass, with the chosen spacing and angle.
     auto chosen = ReadNumbers({"Text19", "Text20"}, {});
     if (!chosen) return;
@@ -776,6 +820,8 @@ void Form10::Command1_Click() {
     // bars were computed from, until the next first pass empties it.
     ShowResults(r);
     ShowMemberInHand(member);
+    choices_.Remember(ChoicesInForce());
+    resultsMember_ = p_.handedMember;
     return;
   }
   if (p_.bentUp.pending)
@@ -787,10 +833,10 @@ void Form10::Command1_Click() {
       SetMessage(QString::fromStdString(r.error));
       return;
     case ShearOutcome::SectionTooSmall:
-      SetWrapped(Lbl("Label31"), U8(SectionTooSmallText));
+      FormBuilder::SetWrapped(Lbl("Label31"), U8(SectionTooSmallText));
       break;
     case ShearOutcome::ConstructionOnly:
-      SetWrapped(Lbl("Label31"), U8(ConstructionOnlyText));
+      FormBuilder::SetWrapped(Lbl("Label31"), U8(ConstructionOnlyText));
       break;
     case ShearOutcome::StirrupRules:
       AddMessage(U8("混凝土截面的受剪承载力大于剪力设计值，按构造要求配置箍筋（见“箍筋布置原则”窗口）。"));
@@ -804,6 +850,8 @@ void Form10::Command1_Click() {
       break;
   }
   ShowMemberInHand(member);
+  choices_.Remember(ChoicesInForce());
+  resultsMember_ = p_.handedMember;
 }
 
 void Form10::ShowResults(const ShearResult& r) {
@@ -815,7 +863,7 @@ void Form10::ShowResults(const ShearResult& r) {
   set("Text15", Num(r.s));
   set("Text16", Num(r.n));
   set("Text17", r.Asb > 0 ? Num(r.Asb) : QString("----"));
-  if (r.stirrupsAlone) SetWrapped(Lbl("Label55"), U8(StirrupsAloneText));
+  if (r.stirrupsAlone) FormBuilder::SetWrapped(Lbl("Label55"), U8(StirrupsAloneText));
   if (r.belowMinimumRatio) {
     static_cast<GapLabel*>(Lbl("Label60"))->SetCaption(U8(MinimumRatioText));
     set("Text21", Num(r.rhoSvPercent));
@@ -839,7 +887,7 @@ void Form10::ShowMemberInHand(const ShearMember& m) {
   if (m.kind == TSectionFlexural && m.flangeLayout == ISection)
     text += U8("；受压翼缘 h'f = %1 cm，受拉翼缘 hf = %2 cm").arg(Num(m.hfc), Num(m.hft));
   if (m.kind == TSectionEccentricCompression) text += U8("；受压翼缘 h'f = %1 cm").arg(Num(m.hfc));
-  SetWrapped(Lbl("MemberInHand"), text + U8("。"));
+  FormBuilder::SetWrapped(Lbl("MemberInHand"), text + U8("。"));
 }
 
 void Form10::Command3_Click() { PrintThisWindow(ProjectNameOf(p_.m, p_.m.MemberKind)); }
@@ -875,7 +923,7 @@ const char* const Rule2 =
 
 Form11::Form11() : Form("Form11", "箍筋布置原则") {
   FormBuilder b(this);
-  for (const char* name : {"Label1", "Label2", "Label3"}) FitWrapped(b.Paragraph({name, ""}), 720);
+  for (const char* name : {"Label1", "Label2", "Label3"}) FormBuilder::FitWrapped(b.Paragraph({name, ""}), 720);
   b.Line({{"Label4", ""}});
   const QFont font = CoverTableFont();
   for (const auto& [name, caption] : StirrupRuleLines) {
@@ -893,7 +941,7 @@ void Form11::Form_Load() {
                      {"Label2", Rule1},
                      {"Label3", Rule2},
                      {"Label4", "    3.  《规范》规定的箍筋最大间距参见下表 ： "}});
-  for (const char* name : {"Label1", "Label2", "Label3"}) FitWrapped(Lbl(name), 720);
+  for (const char* name : {"Label1", "Label2", "Label3"}) FormBuilder::FitWrapped(Lbl(name), 720);
   for (const auto& [name, caption] : StirrupRuleLines) Lbl(U8(name))->setText(U8(caption));
 }
 

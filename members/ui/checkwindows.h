@@ -11,11 +11,35 @@
 #include <QLabel>
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace brasselt {
 
 class Program;
+
+// Clear a window's results when a program-wide choice that they were
+// computed with changes (in this window or another): `inForce` gives the
+// choices in force, `clear` blanks the results and says whether any were on
+// show. Remember() after a compute that shows results; Forget() when they go.
+class ChoiceWatch {
+ public:
+  // Watch the program's choices for `form`.
+  void Attach(shell::Form* form, Program& program, std::function<std::vector<float>()> inForce,
+              std::function<bool()> clear);
+  void Remember(std::vector<float> choices) { used_ = std::move(choices); }
+  void Forget() { used_.reset(); }
+  bool Changed(const std::vector<float>& inForce) const { return used_ && *used_ != inForce; }
+
+ private:
+  std::optional<std::vector<float>> used_;
+};
+
+// The message lines of results cleared because a choice changed, and
+// because a member window computed another member.
+QString ChoicesChangedMessage();
+QString MemberChangedMessage();
 
 // A label whose caption holds runs of blanks (three or more) where other
 // controls stand: each run is a gap that is at least as wide as the control
@@ -66,6 +90,12 @@ class Form9 : public shell::Form {
   static const std::vector<QString>& InputNames();
   static const std::vector<QString>& ResultNames();
 
+  // Blank the results and the verdict lines; true where any was on show.
+  bool ClearResults();
+  std::vector<float> ChoicesInForce() const;
+  // A member window has computed: results for another member go.
+  void MemberComputed();
+
  private:
   void ShowCombinationCaptions();
   void ClearVerdictAndLimitLine();
@@ -73,6 +103,8 @@ class Form9 : public shell::Form {
   void ShowMemberInHand(const CrackMember& m);
 
   Program& p_;
+  ChoiceWatch choices_;
+  std::optional<std::vector<float>> resultsMember_;  // Program::handedMember of the results
 };
 
 class Form10 : public shell::Form {
@@ -88,6 +120,14 @@ class Form10 : public shell::Form {
   static const std::vector<QString>& InputNames();
   static const std::vector<QString>& ResultNames();
 
+  // Blank the results and notes of the last computation; with `prompt` the
+  // bent-up prompt too, which then no longer leads to a bent-up pass. True
+  // where anything was on show.
+  bool ClearResults(bool prompt = true);
+  std::vector<float> ChoicesInForce() const;
+  // A member window has computed: results for another member go.
+  void MemberComputed();
+
  private:
   void ClearPrompt();
   void ShowPrompt(float spacing);
@@ -95,6 +135,9 @@ class Form10 : public shell::Form {
   void ShowMemberInHand(const ShearMember& m);
 
   Program& p_;
+  ChoiceWatch choices_;
+  std::optional<std::vector<float>> resultsMember_;  // Program::handedMember of the results
+  bool promptWithdrawn_ = false;  // the prompt on show was cleared: the next click is a first pass
 };
 
 class Form11 : public shell::Form {

@@ -73,16 +73,6 @@ std::vector<BoxSpec> InputBoxes(bool tSection) {
   };
 }
 
-// One row of the results table: heading words, the symbol made of runs
-// (a run named "s" is a subscript, other named runs are filled at load),
-// the unit and the box.
-struct ResultRow {
-  QString box;
-  std::vector<Run> heading;
-  std::vector<Run> symbol;
-  QString unit;
-};
-
 std::vector<ResultRow> ResultRows() {
   return {
       {"Text12", {{"", "轴向力作用偏心距"}, {"", "对截面重心"}}, {{"", "e"}, {"s", "0"}}, "(cm)"},
@@ -101,15 +91,6 @@ std::vector<ResultRow> ResultRows() {
       {"Text22", {{"", "受 压 钢 筋"}, {"", "面积"}}, {{"", "A'"}, {"s", "s"}}, "(cm²)"},
       {"Text23", {{"Label95", "计算配筋率"}}, {{"Label91", ""}, {"", "'"}}, "(%)"},
   };
-}
-
-QLabel* Small(const QString& text, QWidget* parent) {
-  auto* l = FormBuilder::MakeLabel({QString(), text}, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom);
-  return l;
 }
 
 // A box that reads as part of a sentence.
@@ -241,12 +222,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
   {
     QHBoxLayout* title = b.Row();
     title->addStretch(1);
-    QLabel* t = FormBuilder::MakeLabel({"Label44", ""}, this);
-    QFont f = t->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    t->setFont(f);
-    title->addWidget(t);
+    title->addWidget(TableHeading({"Label44", ""}, this));
     title->addSpacing(40);
     title->addWidget(FormBuilder::MakeLabel({QString(), U8("计算类型")}, this));
     title->addSpacing(6);
@@ -255,35 +231,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
     title->addWidget(kind);
     title->addStretch(1);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    const auto rows = ResultRows();
-    const int perGroup = (static_cast<int>(rows.size()) + 1) / 2;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-      const ResultRow& row = rows[i];
-      const int r = i % perGroup, c = (i / perGroup) * 5;
-      for (int k = 0; k < static_cast<int>(row.heading.size()); ++k)
-        grid->addWidget(FormBuilder::MakeLabel(row.heading[k], this), r, c + k);
-      auto* cell = new QWidget(this);
-      auto* hl = new QHBoxLayout(cell);
-      hl->setContentsMargins(0, 0, 0, 0);
-      hl->setSpacing(0);
-      for (const Run& run : row.symbol) {
-        if (run.name == "s")
-          hl->addWidget(Small(run.text, cell), 0, Qt::AlignBottom);
-        else
-          hl->addWidget(FormBuilder::MakeLabel(run, cell));
-      }
-      if (!row.unit.isEmpty()) hl->addWidget(FormBuilder::MakeLabel({QString(), " " + row.unit}, cell));
-      hl->addStretch(1);
-      grid->addWidget(cell, r, c + 2);
-      QLineEdit* e = FormBuilder::MakeBox(row.box, " ", this);
-      e->setReadOnly(true);
-      grid->addWidget(e, r, c + 3);
-    }
-    grid->setColumnMinimumWidth(4, 30);
-    b.layout()->addLayout(grid);
+    b.layout()->addLayout(ResultGrid(this, ResultRows(), 5));
   }
   b.Gap(4);
   // The verdict and note lines.
@@ -311,6 +259,11 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
   auto ends = b.Buttons({{printName, U8("打印基本资料及计算成果")}, {"Command2", U8("结束计算")}});
   b.Finish();
 
+  // Results are not left beside inputs or choices other than those they
+  // were computed from.
+  ClearResultsOnEdit(ReadNames(), [this] { return ClearResults(); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
+
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command6_Click(); });
   connect(actions[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -320,10 +273,36 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
 
 std::string EccentricWindow::ProjectName() const { return ProjectNameOf(p_.m, kind_); }
 
+std::vector<float> EccentricWindow::ChoicesInForce() const {
+  const MemberState& m = p_.m;
+  if (tSection_) return {m.materials.concreteGrade, m.materials.steelGrade, m.EndRestraint};
+  return {kind_,          m.materials.concreteGrade, m.materials.steelGrade, m.StructuralElement,
+          m.SteelArrangement, m.MemberShape,         m.ArchType,             m.EndRestraint};
+}
+
+bool EccentricWindow::ClearResults() {
+  choices_.Forget();
+  bool shown = ClearBoxes(Results);
+  for (const std::string& name : EccentricClearedLabels())
+    shown = shown || !Lbl(QString::fromStdString(name))->text().trimmed().isEmpty();
+  for (const char* name : {"Label81", "Text24", "Text26"}) {
+    auto* w = Control<QWidget>(name);
+    if (auto* l = qobject_cast<QLabel*>(w)) shown = shown || !l->text().trimmed().isEmpty();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) shown = shown || !e->text().trimmed().isEmpty();
+  }
+  ClearNotes();
+  Show(EccentricResult{});
+  return shown;
+}
+
 void EccentricWindow::FollowMemberKind() {
   if (tSection_) return;
   const float kind = p_.m.MemberKind;
-  if (kind == RectEccentricCompression || kind == RectEccentricTension) kind_ = kind;
+  if ((kind == RectEccentricCompression || kind == RectEccentricTension) && kind != kind_) {
+    kind_ = kind;
+    // Results of the other kind do not stay under this kind's title.
+    if (ClearResults()) SetMessage(U8("构件计算类型已改变，原计算成果已清除，请重新点“显示计算成果”。"));
+  }
   // The results title names the kind that the window computes.
   Lbl("Label44")->setText(U8(kind_ == RectEccentricTension ? TensionTitle : CompressionTitle));
 }
@@ -356,8 +335,9 @@ void EccentricWindow::ClearNotes() {
 }
 
 void EccentricWindow::Command1_Click() {
-  ClearMessage();
   FollowMemberKind();
+  ClearMessage();
+  choices_.Forget();
   const auto& read = ReadNames();
   auto values = ReadNumbers(read, Results);
   if (!values) {
@@ -400,6 +380,8 @@ void EccentricWindow::Command1_Click() {
   m.handed.l0 = r.ok && !r.tension ? r.l0 : 0;
   m.handed.e = r.ok ? r.e : 0;
   Show(r);
+  if (r.ok) choices_.Remember(ChoicesInForce());
+  p_.MemberComputed(*values);
 }
 
 void EccentricWindow::Show(const EccentricResult& r) {

@@ -5,6 +5,7 @@
 
 #include "eccentric.h"
 #include "form.h"
+#include "checkwindows.h"
 
 #include <QString>
 
@@ -39,6 +40,11 @@ class EccentricWindow : public shell::Form {
   const std::vector<QString>& ReadNames() const;
   static const std::vector<QString>& ResultNames();
 
+  // Blank the results, the case and the notes; true where any was on show.
+  bool ClearResults();
+  // The program-wide choices this window shows, and the kind it computes.
+  std::vector<float> ChoicesInForce() const;
+
  private:
   void ClearNotes();
   void Show(const EccentricResult& r);
@@ -47,6 +53,7 @@ class EccentricWindow : public shell::Form {
   Program& p_;
   bool tSection_;
   float kind_;
+  ChoiceWatch choices_;
 };
 
 }  // namespace brasselt

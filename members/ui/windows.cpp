@@ -30,21 +30,6 @@ const char* const TSectionSuffix = "xg.dat";
 
 QString U8(const char* text) { return QString::fromUtf8(text); }
 
-QLabel* Small(const QString& text, QWidget* parent, const QString& name = QString()) {
-  auto* l = FormBuilder::MakeLabel({name, text}, parent);
-  QFont f = l->font();
-  f.setPointSizeF(f.pointSizeF() * 0.75);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignBottom);
-  return l;
-}
-
-// A wrapping label of fixed width, as tall as its text needs.
-void FitWrapped(QLabel* label, int width) {
-  label->setFixedWidth(width);
-  label->setMinimumHeight(label->heightForWidth(width));
-}
-
 constexpr int NoteWidth = 780;
 
 int HintWidth(bool tSection) { return tSection ? 940 : 860; }
@@ -52,6 +37,33 @@ int HintWidth(bool tSection) { return tSection ? 940 : 860; }
 }  // namespace
 
 // ---------------------------------------------------------------- Program
+
+void Program::MemberComputed(const std::vector<float>& boxes) {
+  const HandedMemberValues& h = m.handed;
+  std::vector<float> member = {m.MemberKind, m.FlangeLayout, h.b, h.a, h.gammaD, h.bfc, h.hfc,
+                               h.bft, h.hft, h.l0, h.e};
+  member.insert(member.end(), boxes.begin(), boxes.end());
+  handedMember = std::move(member);
+  if (form9) form9->MemberComputed();
+  if (form10) form10->MemberComputed();
+}
+
+QString ChoicesChangedMessage() {
+  return QStringLiteral("计算所用的选项已改变，原计算成果已清除，请重新点“显示计算成果”。");
+}
+
+QString MemberChangedMessage() {
+  return QStringLiteral("构件窗口已按另一构件的资料重新计算，原计算成果属于原构件，已清除，请重新点“显示计算成果”。");
+}
+
+void ChoiceWatch::Attach(shell::Form* form, Program& program,
+                         std::function<std::vector<float>()> inForce, std::function<bool()> clear) {
+  QObject::connect(&program, &shell::ProgramBase::choicesChanged, form, [this, form, inForce, clear] {
+    if (!Changed(inForce())) return;
+    Forget();
+    if (clear()) form->SetMessage(ChoicesChangedMessage());
+  });
+}
 
 Form7* Program::OpenForm7() { return OpenWindow(form7, [] { return new Form7; }); }
 Form8* Program::OpenForm8() { return OpenWindow(form8, [] { return new Form8; }); }
@@ -93,7 +105,7 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
     row->setSpacing(0);
     row->addWidget(FormBuilder::MakeLabel({"Label5", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label6", ""}, this));
-    row->addWidget(Small("", this, "Label7"));
+    row->addWidget(FormBuilder::SmallLabel({"Label7", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label9", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label10", ""}, this));
     row->addWidget(FormBuilder::MakeLabel({"Label11", ""}, this));
@@ -120,15 +132,11 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
     connect(checks[i], &QCheckBox::clicked, this, [this, box = k.box] { MemberKindBox_Click(box); });
   }
   b.Gap(10);
-  QLineEdit* name = b.LabelledBox({"Label19", "项目名"}, "Text1");
-  auto options = b.Options({}, {{"Option1", "新计算项目"}, {"Option2", "已计算项目"}});
+  b.ProjectRow([this] { Option1_Click(); }, [this] { Option2_Click(); }, [this] { Text1_Change(); });
   b.Gap(6);
   auto buttons = b.Buttons({{"Command2", "输入或显示基本资料"}, {"Command1", "打印程序编制说明"}});
   b.Finish();
 
-  connect(name, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(options[0], &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(options[1], &QRadioButton::clicked, this, [this] { Option2_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -148,7 +156,7 @@ void Form1::Form_Load() {
       {"Label14", "）计算"},
       {"Label15", "的值(程序中要求输入的各种内力值与《规范》相同) 。"},
   });
-  FitWrapped(Lbl("Label3"), NoteWidth);
+  FormBuilder::FitWrapped(Lbl("Label3"), NoteWidth);
 }
 
 void Form1::Text1_Change() {
@@ -237,15 +245,6 @@ std::vector<BoxSpec> InputBoxes(bool tSection) {
   };
 }
 
-// One row of the results table: heading words, the symbol made of runs
-// (named runs are filled at load), the unit and the box.
-struct ResultRow {
-  QString box;
-  std::vector<Run> heading;
-  std::vector<Run> symbol;  // a run whose name ends in "s" is a subscript
-  QString unit;
-};
-
 std::vector<ResultRow> ResultRows(bool tSection) {
   std::vector<ResultRow> rows = {
       {"Text7", {{"", "混凝土轴心抗压强度设计值"}}, {{"", "f"}, {"s", "c"}}, "(MPa)"},
@@ -331,46 +330,9 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
                             {"Command4", "抗裂及裂缝宽度验算"}});
   b.Gap(6);
 
-  // Results table.
-  {
-    QLabel* h = FormBuilder::MakeLabel({"Label51", "正截面受弯承载力计算成果表"}, this);
-    QFont f = h->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    h->setFont(f);
-    h->setAlignment(Qt::AlignCenter);
-    b.layout()->addWidget(h);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    const auto rows = ResultRows(tSection);
-    // Two groups side by side keep the table compact.
-    const int perGroup = (static_cast<int>(rows.size()) + 1) / 2;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-      const ResultRow& row = rows[i];
-      const int r = i % perGroup, c = (i / perGroup) * 6;
-      for (int k = 0; k < static_cast<int>(row.heading.size()); ++k)
-        grid->addWidget(FormBuilder::MakeLabel(row.heading[k], this), r, c + k);
-      auto* cell = new QWidget(this);
-      auto* hl = new QHBoxLayout(cell);
-      hl->setContentsMargins(0, 0, 0, 0);
-      hl->setSpacing(0);
-      for (const Run& run : row.symbol) {
-        if (run.name == "s")
-          hl->addWidget(Small(run.text, cell), 0, Qt::AlignBottom);
-        else
-          hl->addWidget(FormBuilder::MakeLabel(run, cell));
-      }
-      if (!row.unit.isEmpty()) hl->addWidget(FormBuilder::MakeLabel({"", " " + row.unit}, cell));
-      hl->addStretch(1);
-      grid->addWidget(cell, r, c + 2);
-      QLineEdit* e = FormBuilder::MakeBox(row.box, " ", this);
-      e->setReadOnly(true);
-      grid->addWidget(e, r, c + 3);
-      if (c == 0) grid->setColumnMinimumWidth(4, 30);
-    }
-    b.layout()->addLayout(grid);
-  }
+  // Results table; two groups side by side keep it compact.
+  b.layout()->addWidget(TableHeading({"Label51", "正截面受弯承载力计算成果表"}, this));
+  b.layout()->addLayout(ResultGrid(this, ResultRows(tSection), 6));
   b.Gap(4);
   b.Line({{"Label59", ""}});
   {
@@ -392,11 +354,33 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
   auto ends = b.Buttons({{"Command3", "打印基本资料及计算成果"}, {"Command2", "结束计算"}});
   b.Finish();
 
+  // Results are not left beside inputs or choices other than those they
+  // were computed from.
+  ClearResultsOnEdit(InputNames(), [this] { return ClearResults(); });
+  choices_.Attach(this, p_, [this] { return ChoicesInForce(); }, [this] { return ClearResults(); });
+
   connect(actions[0], &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(actions[1], &QPushButton::clicked, this, [this] { Command6_Click(); });
   connect(actions[2], &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(ends[0], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(ends[1], &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+std::vector<float> FlexuralWindow::ChoicesInForce() const {
+  const MemberState& m = p_.m;
+  // Form4 designs a beam whatever element is chosen: the element is not its choice.
+  return {m.materials.concreteGrade, m.materials.steelGrade, tSection_ ? 0.0f : m.StructuralElement};
+}
+
+bool FlexuralWindow::ClearResults() {
+  choices_.Forget();
+  bool shown = ClearBoxes(ResultNames(tSection_));
+  for (const char* name : {"Label59", "Label60", "Label61", "Label63"})
+    shown = shown || !Lbl(name)->text().trimmed().isEmpty();
+  shown = shown || !Box("Text16")->text().trimmed().isEmpty();
+  ClearVerdict();
+  Lbl("Label52")->setText(U8(RatioCaption));
+  return shown;
 }
 
 std::string FlexuralWindow::ProjectName() const {
@@ -415,7 +399,7 @@ void FlexuralWindow::Form_Load() {
                      {"Label81", Hint1},
                      {"Label82", Hint2},
                      {"Label83", Hint3}});
-  for (const char* hint : {"Label80", "Label81", "Label82", "Label83"}) FitWrapped(Lbl(hint), HintWidth(tSection_));
+  for (const char* hint : {"Label80", "Label81", "Label82", "Label83"}) FormBuilder::FitWrapped(Lbl(hint), HintWidth(tSection_));
   const auto& names = InputNames();
   if (auto fields = LoadSavedInputs(p_.m, ProjectName(), tSection_ ? TSectionSuffix : RectSuffix, names.size()))
     FillBoxes(names, *fields);
@@ -428,6 +412,7 @@ void FlexuralWindow::ClearVerdict() {
 
 void FlexuralWindow::Command1_Click() {
   ClearMessage();
+  choices_.Forget();
   const auto& names = InputNames();
   const auto& results = ResultNames(tSection_);
   auto values = ReadNumbers(names, results);
@@ -462,6 +447,8 @@ void FlexuralWindow::Command1_Click() {
     r = TSectionFlexuralCase(in, m.materials);
   }
   ShowOutcome(r);
+  if (r.ok) choices_.Remember(ChoicesInForce());
+  p_.MemberComputed(v);
 }
 
 void FlexuralWindow::ShowOutcome(const FlexuralResult& r) {
@@ -495,6 +482,50 @@ void FlexuralWindow::Command3_Click() { PrintThisWindow(ProjectName()); }
 void FlexuralWindow::Command2_Click() { p_.EndProgram(); }
 void FlexuralWindow::Command6_Click() { p_.OpenForm8(); }
 void FlexuralWindow::Command4_Click() { p_.OpenForm9(); }
+
+// ---------------------------------------------------------------- results tables
+
+QLabel* TableHeading(const Run& run, QWidget* parent) {
+  QLabel* h = FormBuilder::MakeLabel(run, parent);
+  QFont f = h->font();
+  f.setBold(true);
+  f.setPointSizeF(f.pointSizeF() * 1.2);
+  h->setFont(f);
+  h->setAlignment(Qt::AlignCenter);
+  return h;
+}
+
+QGridLayout* ResultGrid(QWidget* form, const std::vector<ResultRow>& rows, int groupColumns) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(3);
+  const int perGroup = (static_cast<int>(rows.size()) + 1) / 2;
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const ResultRow& row = rows[i];
+    const int r = i % perGroup, c = (i / perGroup) * groupColumns;
+    for (int k = 0; k < static_cast<int>(row.heading.size()); ++k)
+      grid->addWidget(FormBuilder::MakeLabel(row.heading[k], form), r, c + k);
+    auto* cell = new QWidget(form);
+    auto* hl = new QHBoxLayout(cell);
+    hl->setContentsMargins(0, 0, 0, 0);
+    hl->setSpacing(0);
+    for (const Run& run : row.symbol) {
+      if (run.name == "s")
+        hl->addWidget(FormBuilder::SmallLabel({QString(), run.text}, cell), 0, Qt::AlignBottom);
+      else
+        hl->addWidget(FormBuilder::MakeLabel(run, cell));
+    }
+    if (!row.unit.isEmpty()) hl->addWidget(FormBuilder::MakeLabel({QString(), " " + row.unit}, cell));
+    hl->addStretch(1);
+    grid->addWidget(cell, r, c + 2);
+    QLineEdit* e = FormBuilder::MakeBox(row.box, " ", form);
+    e->setReadOnly(true);
+    grid->addWidget(e, r, c + 3);
+  }
+  // A gap between the two groups.
+  grid->setColumnMinimumWidth(4, 30);
+  return grid;
+}
 
 // ---------------------------------------------------------------- Form7, Form8
 
@@ -611,13 +642,6 @@ void Form8::Form_Load() {
 
 // ---------------------------------------------------------------- start-up
 
-QWidget* CreateForm1() {
-  auto* program = new Program;
-  auto* form = new Form1(*program);
-  program->form1 = form;
-  program->Track(form);
-  form->Form_Load();
-  return form;
-}
+QWidget* CreateForm1() { return shell::CreateMainWindow<Program, Form1>(&Program::form1); }
 
 }  // namespace brasselt

@@ -5,12 +5,17 @@
 #include "checkwindows.h"
 #include "flexure.h"
 #include "form.h"
+#include "formbuilder.h"
 #include "memberstate.h"
 #include "program.h"
 
 #include <QLabel>
 #include <QPointer>
 
+#include <optional>
+#include <vector>
+
+class QGridLayout;
 class QWidget;
 
 namespace brasselt {
@@ -47,7 +52,17 @@ class Program : public shell::ProgramBase {
   Form9* OpenForm9();    // Command4 "抗裂及裂缝宽度验算" of every member window
   Form10* OpenForm10();  // from the crack check
   Form11* OpenForm11();  // from the shear design
+
+  // The member that the last compute of a member window handed on: its kind
+  // and flange layout, the boxes it read and the member values it left. The
+  // crack check and the shear design remember it with their results.
+  std::vector<float> handedMember;
+  // A member window has read its boxes and handed its member values on:
+  // results of the crack check or the shear design computed for another
+  // member are cleared.
+  void MemberComputed(const std::vector<float>& boxes);
 };
+
 
 class Form1 : public shell::Form {
   Q_OBJECT
@@ -88,6 +103,12 @@ class FlexuralWindow : public shell::Form {
   const std::vector<QString>& InputNames() const;
   static const std::vector<QString>& ResultNames(bool tSection);
 
+  // Blank the results, the verdict lines and the ratio caption; true where
+  // any of them was on show.
+  bool ClearResults();
+  // The program-wide choices this window shows, as its results use them.
+  std::vector<float> ChoicesInForce() const;
+
  private:
   void ClearVerdict();
   void ShowOutcome(const FlexuralResult& r);
@@ -95,6 +116,7 @@ class FlexuralWindow : public shell::Form {
 
   Program& p_;
   bool tSection_;
+  ChoiceWatch choices_;
 };
 
 class Form7 : public shell::Form {
@@ -131,6 +153,22 @@ class ColumnLabel : public QLabel {
 // The monospaced font of the cover table, in which a Chinese character
 // takes two columns.
 QFont CoverTableFont();
+
+// One row of a member window's results table: heading words, the symbol
+// made of runs (a run named "s" is a subscript, other named runs are filled
+// at load), the unit and the box.
+struct ResultRow {
+  QString box;
+  std::vector<shell::Run> heading;
+  std::vector<shell::Run> symbol;
+  QString unit;
+};
+
+// A bold centred heading of a results table.
+QLabel* TableHeading(const shell::Run& run, QWidget* parent);
+// The results table of a member window in two groups side by side, each
+// `groupColumns` grid columns wide; the boxes are read-only.
+QGridLayout* ResultGrid(QWidget* form, const std::vector<ResultRow>& rows, int groupColumns);
 
 // Create the program and its main window.
 QWidget* CreateForm1();
