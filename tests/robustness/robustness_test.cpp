@@ -415,6 +415,10 @@ class Robustness : public testsupport::InScratchDir {
     std::map<QString, std::set<QString>> fills;
     // A window that starts blank gets example data by a bounded search:
     // plausible numbers until a computation shows a result.
+    for (const auto& [window, data] : p.examples) {
+      if (window != r.window) continue;
+      for (const auto& [box, text] : data) Do(w, {window, box, text});
+    }
     FindExample(r, w, gen, fills);
     for (const auto& [b, boxes] : fills) results.insert(boxes.begin(), boxes.end());
     w = FindTop(r.window);
@@ -466,7 +470,11 @@ class Robustness : public testsupport::InScratchDir {
         QLineEdit* e = inputs[i];
         const QString ex = example.count(e->objectName()) ? example[e->objectName()] : e->text();
         const bool mild = mode == 0 || (mode == 1 && i != lone) || (mode == 2 && gen.Chance(0.67));
-        const QString t = mild ? QString::fromStdString(shell::SingleToText(
+        // Small whole numbers (counts, case numbers) stay as they are in
+        // the mild rounds.
+        const auto exv = shell::TextToSingle(ex.toStdString());
+        const bool count = exv && *exv == std::floor(*exv) && std::fabs(*exv) <= 30;
+        const QString t = mild && count ? ex : mild ? QString::fromStdString(shell::SingleToText(
                                                 shell::TextToSingle(ex.toStdString()).value_or(1) * factor))
                                           : gen.For(ex, sofar);
         const bool number = ex.trimmed().isEmpty() || shell::TextToSingle(ex.toStdString());
