@@ -261,6 +261,16 @@ std::vector<Recipe> Discover(const ProgramEntry& p) {
         consider(steps, before, pass);
       }
     }
+  // A main window with data of its own (Quimbrel's depths choose the case
+  // window) is a calculation window too; its project name stays.
+  {
+    QWidget* main = FreshMain(p, false);
+    for (QLineEdit* e : EditableBoxes(main))
+      if (e->objectName() != "Text1") {
+        recipes.push_back({{}, mainName});
+        break;
+      }
+  }
   // Windows that the calculation windows open (a second step of the data).
   const std::size_t firstLevel = recipes.size();
   for (std::size_t i = 0; i < firstLevel; ++i) {
@@ -456,7 +466,7 @@ class Robustness : public testsupport::InScratchDir {
       if (!choices.empty() && gen.Chance(0.4)) choices[gen.Index(choices.size())]->click();
       std::vector<QLineEdit*> inputs;
       for (QLineEdit* e : EditableBoxes(w))
-        if (!results.count(e->objectName())) inputs.push_back(e);
+        if (!results.count(e->objectName()) && !(r.steps.empty() && e->objectName() == "Text1")) inputs.push_back(e);
       std::map<QLineEdit*, QString> typed;
       std::vector<QString> sofar;
       // Rounds go through four kinds: the example perturbed; one hostile box
