@@ -284,6 +284,12 @@ void Form2::Command1_Click() {
     AddMessage(QString::fromStdString(r.message));
     return;
   }
+  // A click that shows no result says why: with no rows there is nothing to
+  // compute, though the section is saved.
+  if (count == 0) {
+    SetMessage(QStringLiteral("流量、水深计算组数 C 为 0，没有要计算的组：基本资料已保存，未计算水位。"));
+    return;
+  }
   for (int k = 0; k < count; ++k) {
     const RowResult& row = r.rows[k];
     Box(ArrayBox("Text11", k))->setText(QString::fromStdString(shell::SingleToText(rows[k].Q)));

@@ -140,12 +140,14 @@ TEST_F(VostraneWindows, FewerRowsClearTheLaterColumns) {
   EXPECT_EQ(Column(f2, 2), QStringList({"", "", ""}));
   EXPECT_EQ(TextOf(f2, ArrayBox("Text9", 2)), "10");
   EXPECT_EQ(ReadFile("abcVostranes.dat"), "2,1.5,5,0.005,0.014,0.3,0.5,1\r\n2,0.6\r\n");
-  // No rows: line 1 only, nothing shown.
+  // No rows: line 1 only, nothing shown, and the message line says why the
+  // result boxes stay blank.
   Type(f2, "Text8", "0");
   Click(f2, "Command1");
   EXPECT_EQ(ReadFile("abcVostranes.dat"), "2,1.5,5,0.005,0.014,0.3,0.5,0\r\n");
   EXPECT_EQ(Column(f2, 0), QStringList({"", "", ""}));
-  EXPECT_EQ(TextOf(f2, "Message"), "");
+  EXPECT_EQ(TextOf(f2, "Message"),
+            QStringLiteral("流量、水深计算组数 C 为 0，没有要计算的组：基本资料已保存，未计算水位。"));
 }
 
 TEST_F(VostraneWindows, ExistingProjectReadsLineOneThenItsRows) {
