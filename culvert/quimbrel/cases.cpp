@@ -30,7 +30,7 @@ const char* const kNegativeSlope = "洞身比降 i 为负值，长洞正常水�
 const char* const kNormalDepthNotConverged =
     "正常水深试算未收敛（正常水深不在 0～100 m 之间或达不到精度）";
 const char* const kWidthNotConverged =
-    "洞宽试算未收敛：洞宽增加 100 m 后堰的过流量仍未超过设计流量";
+    "洞宽试算未收敛：洞宽增加 30 m 后堰的过流量仍未超过设计流量";
 const char* const kWidthStalled =
     "洞宽试算未收敛：洞宽过大，每次增加 0.001 m 在单精度下已不再变化";
 const char* const kNoProfile = "长洞水面曲线无解（出口水深与正常水深、临界水深的组合不适用）";

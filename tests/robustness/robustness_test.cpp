@@ -252,9 +252,9 @@ std::vector<Recipe> Discover(const ProgramEntry& p) {
       if ((pass == 0) != second.isEmpty()) continue;
       for (const QString& button : buttons) {
         std::vector<Step> steps = preset;
-        if (!first.isEmpty()) steps.push_back({mainName, first});
-        if (!second.isEmpty()) steps.push_back({mainName, second});
-        steps.push_back({mainName, button});
+        if (!first.isEmpty()) steps.push_back({mainName, first, {}});
+        if (!second.isEmpty()) steps.push_back({mainName, second, {}});
+        steps.push_back({mainName, button, {}});
         QWidget* main = FreshMain(p, false);
         std::set<QWidget*> before{main};
         for (const Step& st : steps) Do(main, st);
@@ -286,7 +286,7 @@ std::vector<Recipe> Discover(const ProgramEntry& p) {
       for (QWidget* t : VisibleTops()) before.insert(t);
       ClickControl(w, name);
       std::vector<Step> steps = r.steps;
-      steps.push_back({r.window, name});
+      steps.push_back({r.window, name, {}});
       consider(steps, before, 2);
     }
   }

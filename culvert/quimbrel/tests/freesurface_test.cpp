@@ -269,3 +269,21 @@ TEST(LongCulvertInletDepth, NormalDepthBeyondTheSearchIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WeirWidthSearch, SlowProfilesStillEndWithinAboutASecond) {
+  // Found by the suite's robustness run: an outlet depth of 1e-30 makes each
+  // width pass slow (the profile and its bisection run in full), and the
+  // search ran to its bound for several seconds. The bound of 30 m growth
+  // ends it within about a second in a normal build.
+  fs::WidthSearchData d;
+  d.Q = 49.80047f; d.L = 49.800396f; d.i = 12.306995f; d.n = 40.336063f;
+  d.H = 1.6348776f; d.h = 1e-30f; d.V = 1.4895551f;
+  d.startWidth = 1.0f;
+  const fs::WidthSearchResult r = fs::WeirWidthSearch(d);
+  EXPECT_LE(r.passes, fs::kWidthSearchMaxPasses);
+  EXPECT_LE(fs::kWidthSearchMaxPasses, 30000);
+}
+
+}  // namespace
