@@ -99,31 +99,26 @@ PipeResults Results(const PipeInputs& in, double value, double mu, float R, floa
   return r;
 }
 
-}  // namespace
 
-std::string OutletMissingMessage() {
-  return "请先选择出口流态（“出口水流流入大气中”或“管道出口淹没在水下”），再点“显示计算成果”。";
-}
-
-PipeResults PipeHeadLossCase(const PipeInputs& in, OutletState outlet) {
+PipeResults HeadLoss(const PipeInputs& in, OutletState outlet) {
   if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
+  StartOutlet(outlet);
   if (!(in.D > 0)) return Fail("管径 D 必须大于 0。");
   if (!(in.Q > 0)) return Fail("流量 Q 必须大于 0。");
 
-  StartOutlet(outlet);
   const Section s = PipeSection(in, in.D, in.Q, outlet);
   const double v = s.V;
   const float Zg = sgl(v * v / (s.mu * s.mu) / TwoG);
   return Results(in, Zg - ApproachHead(in), s.mu, s.R, s.V, s.sumXi);
 }
 
-PipeResults PipeDiameterCase(const PipeInputs& in, OutletState outlet) {
+PipeResults DiameterSearch(const PipeInputs& in, OutletState outlet) {
   if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
+  StartOutlet(outlet);
   if (!(in.Q > 0)) return Fail("流量 Q 必须大于 0。");
   const float Zg = TotalHead(in);
   if (!(Zg > 0)) return Fail(NoTotalHead);
 
-  StartOutlet(outlet);
   Section s;
   auto capacity = [&](float D) {
     s = PipeSection(in, D, in.Q, outlet);
@@ -165,13 +160,13 @@ PipeResults PipeDiameterCase(const PipeInputs& in, OutletState outlet) {
   return Results(in, D, s.mu, s.R, s.V, s.sumXi);
 }
 
-PipeResults PipeDischargeCase(const PipeInputs& in, OutletState outlet) {
+PipeResults DischargeIteration(const PipeInputs& in, OutletState outlet) {
   if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
+  StartOutlet(outlet);
   if (!(in.D > 0)) return Fail("管径 D 必须大于 0。");
   const float Zg = TotalHead(in);
   if (!(Zg > 0)) return Fail(NoTotalHead);
 
-  StartOutlet(outlet);
   const float R = sgl(in.D / 4.0);
   const float A = sgl(Pi * in.D * in.D / 4.0);
   float Q = 0.0f;
@@ -195,6 +190,35 @@ PipeResults PipeDischargeCase(const PipeInputs& in, OutletState outlet) {
   }
 
   return Results(in, Q, mu, R, V, sumXi);
+}
+
+// Run a case on a copy of the carried ξout and keep what it leaves only when
+// the case gives results: a computation that fails (a message instead of
+// results) leaves the next one of the run to start as if it had not been.
+PipeResults Carried(PipeResults (*run)(const PipeInputs&, OutletState), const PipeInputs& in,
+                    OutletState outlet) {
+  float xiOut = outlet.xiOut;
+  PipeResults r = run(in, OutletState{outlet.condition, xiOut});
+  if (r.ok) outlet.xiOut = xiOut;
+  return r;
+}
+
+}  // namespace
+
+std::string OutletMissingMessage() {
+  return "请先选择出口流态（“出口水流流入大气中”或“管道出口淹没在水下”），再点“显示计算成果”。";
+}
+
+PipeResults PipeHeadLossCase(const PipeInputs& in, OutletState outlet) {
+  return Carried(HeadLoss, in, outlet);
+}
+
+PipeResults PipeDiameterCase(const PipeInputs& in, OutletState outlet) {
+  return Carried(DiameterSearch, in, outlet);
+}
+
+PipeResults PipeDischargeCase(const PipeInputs& in, OutletState outlet) {
+  return Carried(DischargeIteration, in, outlet);
 }
 
 }  // namespace pillamor

@@ -114,17 +114,30 @@ TEST_F(AtomicReplace, WritesAndReplaces) {
 }
 
 TEST_F(AtomicReplace, FailedWriteKeepsTheOldFileByteForByte) {
-  WriteFile("p.dat", "1,2,3\r\n");
-  chmod(dir_.path().c_str(), 0555);  // a read-only folder
-  if (access(dir_.path().c_str(), W_OK) == 0) {
-    chmod(dir_.path().c_str(), 0755);
-    GTEST_SKIP() << "running with rights that ignore folder permissions";
+  // A read-only folder stops the temporary file (also when the tests run as
+  // root, who keeps to the permissions here). The old file, with its line
+  // breaks, quotes and Chinese text, stays byte for byte, no temporary file
+  // is left, and the result names the file and says it was not changed.
+  const std::string old = "2,100,\"1.5\",,0.014\r\n\"渠道\"\n";
+  WriteFile("p.dat", old);
+  FileResult r;
+  {
+    testsupport::ReadOnlyFolder readOnly(dir_.path());
+    r = ReplaceFileAtomically("p.dat", "changed\r\n");
   }
-  FileResult r = ReplaceFileAtomically("p.dat", "changed\r\n");
-  chmod(dir_.path().c_str(), 0755);
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.error.find("p.dat"), std::string::npos);
-  EXPECT_EQ(ReadFile("p.dat"), "1,2,3\r\n");
+  EXPECT_NE(r.error.find("p.dat"), std::string::npos) << r.error;
+  EXPECT_NE(r.error.find("原文件未改动"), std::string::npos) << r.error;
+  EXPECT_EQ(ReadFile("p.dat"), old);
+  int entries = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir_.path())) {
+    (void)e;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+  // Writable again, the same call replaces it.
+  EXPECT_TRUE(ReplaceFileAtomically("p.dat", "changed\r\n"));
+  EXPECT_EQ(ReadFile("p.dat"), "changed\r\n");
 }
 
 TEST_F(AtomicReplace, WriteThatRunsOutOfSpaceKeepsTheOldFile) {

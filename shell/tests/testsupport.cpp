@@ -6,6 +6,10 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <cstdio>
 #include <sys/resource.h>
 #include <cstdlib>
@@ -39,7 +43,9 @@ ScratchDir::~ScratchDir() {
 }
 
 FileSizeLimit::FileSizeLimit(unsigned long bytes) {
-  std::signal(SIGXFSZ, SIG_IGN);
+  // Writing past the limit raises SIGXFSZ, which would end the test; ignored,
+  // the write fails with EFBIG as a write to a full disk fails.
+  oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
   rlimit old{};
   getrlimit(RLIMIT_FSIZE, &old);
   oldCur_ = old.rlim_cur;
@@ -54,7 +60,60 @@ FileSizeLimit::~FileSizeLimit() {
   old.rlim_cur = oldCur_;
   old.rlim_max = oldMax_;
   setrlimit(RLIMIT_FSIZE, &old);
+  if (oldHandler_ != SIG_ERR) std::signal(SIGXFSZ, oldHandler_);
 }
+
+namespace {
+
+// The thread's capability sets (version 3: two words each).
+bool GetCapabilities(__user_cap_data_struct (&data)[2]) {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  return syscall(SYS_capget, &header, data) == 0;
+}
+
+bool SetCapabilities(__user_cap_data_struct (&data)[2]) {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  return syscall(SYS_capset, &header, data) == 0;
+}
+
+}  // namespace
+
+KeepToPermissions::KeepToPermissions() {
+  __user_cap_data_struct data[2]{};
+  if (!GetCapabilities(data)) return;
+  saved_[0] = data[0].effective;
+  saved_[1] = data[1].effective;
+  const unsigned int overrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+  if ((data[0].effective & overrides) == 0) return;  // an ordinary user: nothing to take
+  data[0].effective &= ~overrides;
+  if (SetCapabilities(data))
+    changed_ = true;
+  else
+    ADD_FAILURE() << "cannot give up the right to override file permissions";
+}
+
+KeepToPermissions::~KeepToPermissions() {
+  if (!changed_) return;
+  __user_cap_data_struct data[2]{};
+  if (!GetCapabilities(data)) return;
+  data[0].effective = saved_[0];
+  data[1].effective = saved_[1];
+  SetCapabilities(data);
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const std::string& dir) : dir_(dir) {
+  if (chmod(dir_.c_str(), 0555) != 0) ADD_FAILURE() << "cannot make " << dir_ << " read-only";
+  // The folder must really stop a write, whoever runs the test.
+  const std::string probe = dir_ + "/.probe";
+  const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  if (fd >= 0) {
+    close(fd);
+    unlink(probe.c_str());
+    ADD_FAILURE() << "the read-only folder " << dir_ << " does not stop a write";
+  }
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() { chmod(dir_.c_str(), 0755); }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -53,6 +53,38 @@ class FileSizeLimit {
  private:
   unsigned long oldCur_ = 0;
   unsigned long oldMax_ = 0;
+  void (*oldHandler_)(int) = nullptr;
+};
+
+// While it lives, the calling thread keeps to file and folder permissions
+// even where it runs as root: its right to override them (CAP_DAC_OVERRIDE,
+// CAP_DAC_READ_SEARCH) is taken out of its effective capabilities and given
+// back afterwards. So a read-only folder stops a write as it stops a user.
+class KeepToPermissions {
+ public:
+  KeepToPermissions();
+  ~KeepToPermissions();
+  KeepToPermissions(const KeepToPermissions&) = delete;
+  KeepToPermissions& operator=(const KeepToPermissions&) = delete;
+
+ private:
+  bool changed_ = false;
+  unsigned int saved_[2] = {0, 0};
+};
+
+// A read-only folder that stops a write: `dir` loses its write permission,
+// which binds even root while a KeepToPermissions lives; restored afterwards.
+// Fails the test where a probe file can still be made in it.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::string& dir);
+  ~ReadOnlyFolder();
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+ private:
+  std::string dir_;
+  KeepToPermissions asUser_;
 };
 
 // The child of `root` (or root itself) with the given objectName; fails the

@@ -130,15 +130,16 @@ void Form::ClearResultsOnEdit(const std::vector<QString>& inputBoxes, std::funct
   }
 }
 
-std::optional<std::string> Form::DataFileName(const std::string& projectName, const char* suffix) {
+std::optional<std::string> Form::DataFileName(const std::string& projectName, const char* suffix,
+                                              const QString& consequence) {
   auto name = ProjectFileName(projectName, suffix);
-  if (!name) AddMessage(QString::fromStdString(BadProjectNameMessage()));
+  if (!name) AddMessage(QString::fromStdString(BadProjectNameMessage()) + consequence);
   return name;
 }
 
 bool Form::SaveInputs(const std::string& projectName, const char* suffix,
                       const std::vector<Line>& lines) {
-  auto name = DataFileName(projectName, suffix);
+  auto name = DataFileName(projectName, suffix, QStringLiteral("基本资料未保存。"));
   if (!name) return false;
   FileResult r = WriteProjectFile(*name, lines);
   if (!r) {
@@ -153,7 +154,7 @@ std::optional<std::vector<Field>> Form::LoadSavedInputs(const ProjectValues& pro
                                                         const char* suffix,
                                                         std::size_t minimumFields) {
   if (project.IsNewProject()) return std::nullopt;
-  auto name = DataFileName(projectName, suffix);
+  auto name = DataFileName(projectName, suffix, QStringLiteral("未读入数据文件，各栏保留初始值。"));
   if (!name) return std::nullopt;
   DataFileRead r = ReadProjectFile(*name, minimumFields);
   if (!r.ok) {

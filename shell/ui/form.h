@@ -80,8 +80,10 @@ class Form : public QWidget {
   static QString DataChangedMessage();
 
   // The project data file's name; where the project name cannot be used the
-  // message says so and the result is nullopt.
-  std::optional<std::string> DataFileName(const std::string& projectName, const char* suffix);
+  // message says so, followed by `consequence` (what was therefore not done),
+  // and the result is nullopt.
+  std::optional<std::string> DataFileName(const std::string& projectName, const char* suffix,
+                                          const QString& consequence = QString());
 
   // Write the record, replacing the file atomically. On failure the old file
   // stays, the message says so, and the result is false.

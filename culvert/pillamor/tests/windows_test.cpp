@@ -351,22 +351,36 @@ TEST_F(PillamorWindows, ProjectNameWithAPathSeparatorIsRefused) {
   Type(form1_, "Text1", "../escape");
   QWidget* f2 = Open("Check4", "Form2");
   EXPECT_NE(TextOf(f2, "Message").indexOf("路径分隔符"), -1);
+  EXPECT_NE(TextOf(f2, "Message").indexOf("各栏保留初始值"), -1);
   ComputeExample(f2);
   EXPECT_FALSE(FileExists("../escapeyds.dat"));
   EXPECT_NE(TextOf(f2, "Message").indexOf("路径分隔符"), -1);
+  EXPECT_NE(TextOf(f2, "Message").indexOf("基本资料未保存"), -1);
 }
 
 TEST_F(PillamorWindows, FailedSaveKeepsTheOldFileAndSaysSo) {
-  WriteFile("yds.dat", "old\r\n");
-  QWidget* f2 = Open("Check4", "Form2");
-  Fill(f2, "2", "1");
-  Click(f2, "Option1");
-  {
-    FileSizeLimit fullDisk(8);
-    Click(f2, "Command2");
+  // A full disk (a file-size limit) and a read-only folder (which stops
+  // root too here): the file of the last good save stays byte for byte and
+  // the message line says the save failed and names the file.
+  const std::string old = "3,200,1.5,0.6,0.3,0.013,0.2,0.05,0.1,0\r\n";
+  for (const bool fullDisk : {true, false}) {
+    WriteFile("yds.dat", old);
+    QWidget* f2 = Open("Check4", "Form2");
+    Fill(f2, "2", "1");
+    Click(f2, "Option1");
+    if (fullDisk) {
+      FileSizeLimit limit(8);
+      Click(f2, "Command2");
+    } else {
+      ReadOnlyFolder readOnly(dir_.path());
+      Click(f2, "Command2");
+    }
+    EXPECT_EQ(ReadFile("yds.dat"), old) << fullDisk;
+    const QString message = TextOf(f2, "Message");
+    EXPECT_NE(message.indexOf("yds.dat"), -1) << message.toStdString();
+    EXPECT_NE(message.indexOf("原文件未改动"), -1) << message.toStdString();
+    CloseWindow(f2);
   }
-  EXPECT_EQ(ReadFile("yds.dat"), "old\r\n");
-  EXPECT_NE(TextOf(f2, "Message").indexOf("原文件未改动"), -1);
 }
 
 TEST_F(PillamorWindows, PrintWithoutAPrinterWritesTheWindowImageAsPdf) {
