@@ -174,6 +174,14 @@ TEST(GravityWallCase, PublishedCoulombCoefficients) {
   const double r = M_PI / 180;
   EXPECT_NEAR(CoulombCoefficient(30 * r, 0, 15 * r, 0), 0.3014, 5e-5);
   EXPECT_NEAR(CoulombCoefficient(30 * r, 0, 20 * r, 0), 0.2973, 5e-5);
+  // A back leaning ε from the vertical with wall friction and a sloping
+  // fill, against the trial wedge (the force polygon of the sliding wedge,
+  // maximised over the angle of its failure plane): φ = 30°, ε = 20°,
+  // δ = 15°, β = 0 gives 0.47635; δ = 20°, β = 10° gives 0.567617;
+  // φ = 35°, ε = 10°, δ = 0, β = 15° gives 0.410636.
+  EXPECT_NEAR(CoulombCoefficient(30 * r, 20 * r, 15 * r, 0), 0.4763500, 1e-6);
+  EXPECT_NEAR(CoulombCoefficient(30 * r, 20 * r, 20 * r, 10 * r), 0.5676170, 1e-6);
+  EXPECT_NEAR(CoulombCoefficient(35 * r, 10 * r, 0, 15 * r), 0.4106363, 1e-6);
   // A fill steeper than φ has no real root.
   EXPECT_TRUE(std::isnan(CoulombCoefficient(30 * r, 0, 15 * r, 31 * r)));
 }
@@ -353,6 +361,36 @@ TEST(GravityWallCase, EachWaterStopModeOnTheSameData) {
     // Sliding: f·ΣV/(E + Pw1 − Pw2), E = 86.333157 for this water table.
     EXPECT_NEAR(r.rankine.st.Kc, 0.45 * c.sumV / (86.333157 + 20.0 - c.Pw2), 1e-5) << c.mode;
   }
+}
+
+}  // namespace
+}  // namespace ketrova
+
+namespace ketrova {
+namespace {
+
+TEST(GravityWallCase, WaterTableAtTheTopOfTheSlab) {
+  // h1 = H3: the fill is still dry (the dry prism, no water in the backfill)
+  // while the thrust, the back water and the uplift take h1; a water table
+  // just above the slab crosses the sloped back with loads that follow on
+  // without a jump.
+  GravityWallInputs in = Wall();
+  in.h1 = 0.5f;
+  const GravityWallResults at = GravityWallCase(in, NoWaterStop);
+  ASSERT_TRUE(at.ok) << at.message;
+  EXPECT_EQ(at.soilCase, SoilPrismCase::Dry);
+  ExpectRel(at.rankine.Wsoil, 192.5, "W_soil");
+  ExpectRel(at.rankine.Msoil, 556.5, "M_soil");
+  EXPECT_EQ(at.Wwback, 0.0);
+  ExpectRel(at.back.P, 1.25, "Pw1");
+  ExpectRel(at.uplift.U, 10.0, "U");
+  in.h1 = 0.5001f;
+  const GravityWallResults above = GravityWallCase(in, NoWaterStop);
+  ASSERT_TRUE(above.ok) << above.message;
+  EXPECT_EQ(above.soilCase, SoilPrismCase::SlopeCrossing);
+  EXPECT_NEAR(above.rankine.Wsoil, 192.5, 2e-3);
+  EXPECT_NEAR(above.rankine.Msoil, 556.5, 5e-3);
+  EXPECT_NEAR(above.Wwback, 0.0, 2e-3);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -78,6 +79,19 @@ TEST_F(KetrovaWindows, MainWindowNotesAndButtons) {
   EXPECT_TRUE(Find<QPushButton>(form1_, "Command3")->isEnabled());
   EXPECT_FALSE(Checked(form1_, "Option1"));
   EXPECT_FALSE(Checked(form1_, "Option2"));
+
+  // The notes as read on screen, the symbol labels in place: the wall
+  // friction ranges with the back each belongs to, and the quoted names.
+  QString notes;
+  for (QLabel* l : form1_->findChildren<QLabel*>()) notes += l->text();
+  for (const char* words :
+       {"墙背粗糙、排水良好时 δ = (0.33～0.5)φ", "墙背很粗糙、排水良好时 δ = (0.5～0.67)φ",
+        "墙与土之间不可能滑动时 δ = (0.67～1.0)φ", "δ 不宜小于 0.67φ", "可采用δ值等于φ值 ； ",
+        "《水闸设计规范》SL 265 -2001", "“取水输水建筑物丛书”", "《隧洞》图 6-7", "“查看尺寸符号图”",
+        "“基底压力计算成果表”中的“土重”", "等值摩擦角 φd 代替 φ 计算", "《水工设计手册》及《水闸》",
+        "减小 5～10 度", "SDJ 20-78（《水工钢筋混凝土结构设计规范》）", "“Brasselt”", "SL265-2001",
+        "计算采用的混凝土保护层厚度为 7 cm 。"})
+    EXPECT_TRUE(notes.contains(QString::fromUtf8(words))) << words;
   SaveWindowPng(form1_, "ketrova-Form1");
 }
 

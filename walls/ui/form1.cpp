@@ -35,7 +35,7 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
 
   PieceLine(b, this, {T("5. 库伦公式中墙背与填土间的摩擦角 "), S("Label37"), T(" 对土压力的两个分力影响很大（"), S("Label39"),
                      T(" 越小，水平分力越大，垂直分力越小）。")});
-  PieceLine(b, this, {T("    按《水闸设计规范》SL 265 -2001：墙背平整、排水良好时 "), S("Label40"), T(" = (0.33"), S("Label59"),
+  PieceLine(b, this, {T("    按《水闸设计规范》SL 265 -2001：墙背粗糙、排水良好时 "), S("Label40"), T(" = (0.33"), S("Label59"),
                      T("0.5)"), S("Label58"), T("；墙背很粗糙、排水良好时 "), S("Label43"), T(" = (0.5"), S("Label63"),
                      T("0.67)"), S("Label65"), T("；")});
   PieceLine(b, this, {T("    墙与土之间不可能滑动时 "), S("Label45"), T(" = (0.67"), S("Label68"), T("1.0)"), S("Label70"),
