@@ -160,7 +160,18 @@ INSTANTIATE_TEST_SUITE_P(
         // Typed slope 0, computed as 0.00001.
         LongCase{"zero slope", FS(3, 2, 30, 0.0f, 0.014f, 1.2f, 1.0f, 0.2f),
                  1.0383126735687256f, 0.8989964723587036f, 1.6726081371307373f,
-                 9.47265625f, 0.7118567228317261f}));
+                 9.47265625f, 0.7118567228317261f},
+        // Two more cases worked out by a second, separate python rendering of
+        // the written steps (singles through struct), on other data:
+        // h 2.0 > h0 1.593, H 2.2 > h0; the weir passes Q at the second width.
+        LongCase{"h above h0, second rendering", FS(7.5f, 3, 250, 0.004f, 0.013f, 2.2f, 2.0f, 0.4f),
+                 1.6145845651626587f, 0.9986822605133057f, 1.5105180740356445f,
+                 1.593017578125f, 1.4034537076950073f},
+        // h 0.4 < hc 1.272 < h0 2.127 < H 2.3, after 340 widths.
+        LongCase{"h below hc below h0 below H, second rendering",
+                 FS(7.5f, 3, 250, 0.0015f, 0.014f, 2.3f, 0.4f, 0.4f), 2.0975148677825928f,
+                 0.8061040043830872f, 1.7516069412231445f, 2.1270751953125f,
+                 1.2715232372283936f}));
 
 // Data for which the method has no value: a message, no results, no hang.
 struct NoResultCase {
@@ -212,7 +223,13 @@ INSTANTIATE_TEST_SUITE_P(
         NoResultCase{"short, hs = h − iL above H0", FS(6, 3, 10, 0.001f, 0.014f, 2.0f, 2.5f, 0.0f),
                      messages::kWeirDrowned},
         NoResultCase{"short, hs = H0 exactly", FS(6, 3, 0.000001f, 0.0f, 0.014f, 2.0f, 2.0f, 0.0f),
-                     messages::kWeirDrowned}));
+                     messages::kWeirDrowned},
+        // A roughness so large that the uniform depth lies beyond 100 m.
+        NoResultCase{"normal depth beyond the search", With(kLong, &FreeSurfaceInputs::n, 10.0f),
+                     messages::kNormalDepthNotConverged},
+        // A negative outlet depth: the varied-flow function has no value.
+        NoResultCase{"outlet depth below 0, long", With(kLong, &FreeSurfaceInputs::h, -1.0f),
+                     messages::kNoProfile}));
 
 TEST(FreeSurfaceFlowCase, ShortCulvertNeedsNoRoughnessOrFallingBed) {
   // n and the root of i belong to the long culvert only.
@@ -232,9 +249,17 @@ PressureInputs PF(float h) {
   return in;
 }
 
+// Other data: ξ1 0.3, ξ2 0.05, ξ3 0.2, ξ4 0.15, ξ5 0.25, D 1.6.
+PressureInputs PX(float h) {
+  PressureInputs in;
+  in.Q = 9.5f; in.D = 1.6f; in.L = 55; in.i = 0.003f; in.n = 0.015f; in.H = 2.7f; in.h = h;
+  in.V = 0.6f; in.xi1 = 0.3f; in.xi2 = 0.05f; in.xi3 = 0.2f; in.xi4 = 0.15f; in.xi5 = 0.25f;
+  return in;
+}
+
 struct PressureCase {
   const char* what;
-  float h;
+  PressureInputs in;
   const char* index;
   float m, B;
 };
@@ -242,8 +267,8 @@ class PressureTable : public ::testing::TestWithParam<PressureCase> {};
 
 TEST_P(PressureTable, FiveFrictionPasses) {
   const PressureCase c = GetParam();
-  EXPECT_EQ(PressureIndex(c.h, 1.5f), c.index) << c.what;
-  const PressureResults r = PressureFlowCase(PF(c.h));
+  EXPECT_EQ(PressureIndex(c.in.h, c.in.D), c.index) << c.what;
+  const PressureResults r = PressureFlowCase(c.in);
   ASSERT_TRUE(r.ok) << r.message;
   EXPECT_FLOAT_EQ(r.m, c.m) << c.what;
   EXPECT_FLOAT_EQ(r.B, c.B) << c.what;
@@ -253,12 +278,20 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PressureTable,
     ::testing::Values(
         // Head i·L + H0 − 0.85D = 1.4183789.
-        PressureCase{"free outlet", 1.2f, "2:", 0.6389802694320679f, 1.582196593284607f},
+        PressureCase{"free outlet", PF(1.2f), "2:", 0.6389802694320679f, 1.582196593284607f},
         // Head i·L + H0 − h = 0.8933790.
-        PressureCase{"submerged outlet", 1.8f, "3:", 0.6480922102928162f, 1.965573787689209f},
+        PressureCase{"submerged outlet", PF(1.8f), "3:", 0.6480922102928162f, 1.965573787689209f},
         // h = D is submerged: head 1.1933790.
-        PressureCase{"outlet depth equal to D", 1.5f, "3:", 0.6425930857658386f,
-                     1.715215802192688f}));
+        PressureCase{"outlet depth equal to D", PF(1.5f), "3:", 0.6425930857658386f,
+                     1.715215802192688f},
+        // A second, separate python rendering of the written steps, other data:
+        // heads 1.5242661 (free), 0.7842663 (h 2.1), 1.2842661 (h = D).
+        PressureCase{"free outlet, other data", PX(1.0f), "2:", 0.60676109790802f,
+                     1.7893725633621216f},
+        PressureCase{"submerged outlet, other data", PX(2.1f), "3:", 0.6212620735168457f,
+                     2.4363646507263184f},
+        PressureCase{"outlet depth equal to D, other data", PX(1.6f), "3:", 0.6108656525611877f,
+                     1.9363136291503906f}));
 
 TEST(PressureFlowCase, FirstPassWithoutFriction) {
   // By hand with n tiny (ξf → 0): m = 1/√(1 + 0.9) = 0.7254763, and
@@ -318,6 +351,12 @@ TEST(SemiPressureFlowCase, WidthFromTheHead) {
   ASSERT_TRUE(r.ok) << r.message;
   EXPECT_FLOAT_EQ(r.B, 0.9651407599449158f);
   EXPECT_NEAR(r.B, 4 / 0.625 / 1.5 / 4.4295 / std::sqrt(0.9960627), 2e-6);
+  // The wing-wall coefficients of the hint table on other data, by a second
+  // python rendering: Q 5.2, D 1.4, L 35, i 0.002, H 1.9, V 0.5.
+  SemiPressureInputs wing = SP();
+  wing.Q = 5.2f; wing.D = 1.4f; wing.L = 35; wing.i = 0.002f; wing.H = 1.9f; wing.h = 0.9f;
+  wing.V = 0.5f; wing.m1 = 0.670f; wing.beta1 = 0.740f;
+  EXPECT_FLOAT_EQ(SemiPressureFlowCase(wing).B, 1.2858308553695679f);
   // The outlet depth takes no part.
   SemiPressureInputs other = SP();
   other.h = 0.2f;

@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+#include <cstdio>
+
 using namespace testsupport;
 
 namespace {
@@ -296,6 +298,40 @@ TEST_F(QuimbrelWindows, PressureWindowLoadsItsFile) {
   EXPECT_EQ(TextOf(f3, "Label54"), "3:");
   EXPECT_EQ(TextOf(f3, "Text14"), "0.648");
   EXPECT_EQ(TextOf(f3, "Text15"), "1.97");  // 1.9655738
+}
+
+// Each pressure-type window reads its record into its boxes in box order and
+// writes it back in the same order: every field distinct, so that two
+// swapped fields show.
+struct RecordCase {
+  const char* form;
+  const char* suffix;
+  QStringList depths;  // H, h, D on the main window
+  QStringList values;  // the record, box order Text1, Text2, ...
+};
+
+TEST_F(QuimbrelWindows, PressureWindowsRecordsInBoxOrder) {
+  const RecordCase cases[] = {
+      {"Form3", "Vostrane3.dat", {"2.6", "1.8", "1.5"},
+       {"8", "1.5", "40", "0.002", "0.014", "2.6", "1.8", "0.5", "0.31", "0.11", "0.21", "0.12",
+        "0.23"}},
+      {"Form4", "Vostrane4.dat", {"2", "1", "1.5"},
+       {"4", "1.6", "30", "0.003", "2.1", "0.9", "0.4", "0.67", "0.74"}}};
+  Type(form1_, "Text1", "r");
+  Click(form1_, "Option2");
+  for (const RecordCase& c : cases) {
+    const std::string file = std::string("r") + c.suffix;
+    WriteFile(file, c.values.join(",").toStdString() + "\r\n");
+    Choose(c.depths[0], c.depths[1], c.depths[2]);
+    QWidget* w = TopLevel(c.form);
+    ASSERT_NE(w, nullptr) << c.form;
+    const QStringList boxes = Numbered("Text", 1, int(c.values.size()));
+    EXPECT_EQ(TextsOf(w, boxes), c.values) << c.form;
+    std::remove(file.c_str());
+    Click(w, "Command2");
+    EXPECT_EQ(TextOf(w, "Message"), "") << c.form;
+    EXPECT_EQ(ReadFile(file), c.values.join(",").toStdString() + "\r\n") << c.form;
+  }
 }
 
 TEST_F(QuimbrelWindows, SemiPressureWindow) {
