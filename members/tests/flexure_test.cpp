@@ -308,6 +308,11 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       // A flange deeper than the section: its lever h0 − h'f/2 is negative.
       {TSec(25, 70, 80, 150, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
       {TSec(25, 70, 80, 70, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
+      // h0 = 20 − 12 = 8: a flange 16 deep has its centre at the tension
+      // steel, so its moment about the steel is nil, and deeper it would
+      // turn negative.
+      {TSec(25, 20, 80, 16, 0, 12, 3.5f, 30), "h'f 过大"},
+      {TSec(25, 20, 80, 18, 0, 12, 3.5f, 30), "h'f 过大"},
       // No flange thickness, no moment: the flange "carries" it, but a
       // rectangle narrower than the web is no section.
       {TSec(25, 70, 0, 0, 0, 5, 3.5f, 0), "不应小于腹板宽度"},
