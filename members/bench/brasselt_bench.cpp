@@ -57,4 +57,18 @@ void BM_Form2ComputeClick(benchmark::State& state) {
 }
 BENCHMARK(BM_Form2ComputeClick)->Unit(benchmark::kMicrosecond);
 
+// One compute click of Form4: the T section whose neutral axis lies in the web.
+void BM_Form4ComputeClick(benchmark::State& state) {
+  benchsupport::TimeComputeClick(
+      state, brasselt::CreateForm1,
+      {.form1Clicks = {"Check6", "Command2"},
+       .window = "Form4",
+       .boxes = benchsupport::Boxes(
+           {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text21", "Text15", "Text17", "Text18", "Text19"},
+           {"25", "70", "0", "0", "60", "8", "0", "5", "3.5", "400", "1.2"}),
+       .windowClicks = {"Check6", "Check16"},
+       .compute = "Command1"});
+}
+BENCHMARK(BM_Form4ComputeClick)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -189,6 +189,9 @@ FlexuralResult TSectionFlexuralCase(const TSectionFlexuralInputs& in, const Mate
   if (in.hfc < 0) return Failure("受压翼缘厚度 h'f 不应小于 0，未进行计算。");
   // A flange as deep as the section has no lever arm left for the web.
   if (!(in.hfc < in.h)) return Failure("受压翼缘厚度 h'f 应小于截面总高 h，未进行计算。");
+  // Nor can the flange's centre lie at or below the tension steel.
+  if (!(h0 - in.hfc / 2.0 > 0))
+    return Failure("受压翼缘厚度 h'f 过大（h'f/2 不小于截面有效高度 ho = h - a），未进行计算。");
   constexpr const char* kNarrowFlange = "受压翼缘宽度 b'f 不应小于腹板宽度 b，未进行计算。";
   if (in.hfc > 0 && in.bfc < in.b) return Failure(kNarrowFlange);
 

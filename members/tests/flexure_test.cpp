@@ -110,6 +110,24 @@ TEST(RectFlexural, GivenCompressionSteelWithShallowZoneUsesTwiceTheCover) {
   EXPECT_EQ(r.verdict, kLeverVerdict);
 }
 
+TEST(RectFlexural, BeyondTheBalancedDepthWithTwiceTheCoverAboveItKeepsTheBalancedVerdict) {
+  // python: C20, Ⅱ, b 20, h0 21, a' 6, M 60: ξb·h0 = 11.424 < 2a' = 12;
+  // A's = (7.2e6 − 100·10·20·11.424·(21 − 5.712))/(100·310·15) = 7.972 → 7.97;
+  // then x = 2a' = 12 and As = 7.2e6/(100·310·15) = 15.4839 → 15.48. The
+  // lever message comes before the balanced-depth one, which replaces it.
+  const auto r = RectFlexuralCase(Rect(20, 21, 0, 6, 60), Chosen(C20, GradeII), Beam);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(r.doublyReinforced);
+  EXPECT_TRUE(r.compressionLever);
+  EXPECT_FLOAT_EQ(r.Asc, 7.97f);
+  EXPECT_FLOAT_EQ(r.x, 12);
+  EXPECT_FLOAT_EQ(r.As, 15.48f);
+  EXPECT_FLOAT_EQ(r.xibh0, 11.42f);
+  EXPECT_FLOAT_EQ(r.ratio, 3.69f);  // 1548/420 = 3.686
+  EXPECT_EQ(r.verdict, kBeyondBalancedVerdict);
+  EXPECT_TRUE(r.showRequiredCompression);
+}
+
 TEST(RectFlexural, BelowTheMinimumRatioTheMinimumGoverns) {
   // python: C20, Ⅰ, b 100, h0 12, M 3: ρ = 0.12 %; the minimum area is
   // ρmin·b·h0/100 = 1.8 (0.15 %) or 2.4 (0.2 %).
@@ -195,6 +213,21 @@ TEST(TSectionFlexural, FlangeThatCarriesTheMomentGivesTheRectangleOfFlangeWidth)
   EXPECT_NEAR(r.ratio, 100 * r.As / (80 * 65), 0.005);
   EXPECT_FLOAT_EQ(r.xibh0, 35.36f);
   EXPECT_EQ(r.verdict, kWithinBalancedVerdict);
+}
+
+TEST(TSectionFlexural, AFlangeCarryingExactlyTheMomentCountsAsCarryingIt) {
+  // python: C20, Ⅱ, b 20, h 60, a 5, b'f 50, h'f 10, γd 1: the flange alone
+  // carries 100·10·50·10·(55 − 5) = 2.5e7. With M 250 (T = 2.5e7, equal) the
+  // rectangle 50 wide is designed: x = h'f = 10, As = 10·50·10/310 = 16.129,
+  // ρ on b'f. A moment a hair larger goes to the T section, ρ on the web.
+  const Materials m = Chosen(C20, GradeII);
+  const auto equal = TSectionFlexuralCase(TSec(20, 60, 50, 10, 0, 5, 3.5f, 250, 1), m);
+  ASSERT_TRUE(equal.ok) << equal.error;
+  ExpectStepped(equal.As, 16.129032258064516, 0.05);
+  EXPECT_NEAR(equal.ratio, 100 * equal.As / (50 * 55), 0.005);
+  const auto above = TSectionFlexuralCase(TSec(20, 60, 50, 10, 0, 5, 3.5f, 250.01f, 1), m);
+  ASSERT_TRUE(above.ok) << above.error;
+  EXPECT_NEAR(above.ratio, 100 * above.As / (20 * 55), 0.005);
 }
 
 TEST(TSectionFlexural, NeutralAxisInTheWebUsesTheTSection) {
@@ -308,6 +341,11 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       // A flange deeper than the section: its lever h0 − h'f/2 is negative.
       {TSec(25, 70, 80, 150, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
       {TSec(25, 70, 80, 70, 0, 5, 3.5f, 300), "h'f 应小于截面总高 h"},
+      // h0 = 20 − 12 = 8: a flange 16 deep has its centre at the tension
+      // steel, so its moment about the steel is nil, and deeper it would
+      // turn negative.
+      {TSec(25, 20, 80, 16, 0, 12, 3.5f, 30), "h'f 过大"},
+      {TSec(25, 20, 80, 18, 0, 12, 3.5f, 30), "h'f 过大"},
       // No flange thickness, no moment: the flange "carries" it, but a
       // rectangle narrower than the web is no section.
       {TSec(25, 70, 0, 0, 0, 5, 3.5f, 0), "不应小于腹板宽度"},

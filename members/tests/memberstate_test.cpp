@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace brasselt {
 namespace {
 
@@ -51,6 +53,22 @@ TEST(MaterialTables, SteelGradesCarryTheCodeValues) {
     EXPECT_EQ(s.materials.xib, code[i].xib);
     EXPECT_EQ(s.materials.Es, code[i].Es);
     EXPECT_EQ(s.materials.concreteGrade, 0);
+  }
+}
+
+// The tables' derived values against the code's formulas, worked out apart
+// from the tables: ξb = 0.8 / (1 + fy / (0.0033·Es)) to three decimals, and
+// Ec = 1e5 / (2.2 + 34.7 / fcu,k) on the code's 500 MPa grid (fcu,k = grade).
+TEST(MaterialTables, DerivedValuesFollowTheCodeFormulas) {
+  for (const SteelGrade& g : SteelGradeTable) {
+    SCOPED_TRACE(g.caption);
+    const double xib = 0.8 / (1 + g.fy / (0.0033 * g.Es));
+    EXPECT_FLOAT_EQ(g.xib, static_cast<float>(std::round(xib * 1000) / 1000));
+  }
+  for (const ConcreteGrade& g : ConcreteGradeTable) {
+    SCOPED_TRACE(g.caption);
+    const double Ec = 1e5 / (2.2 + 34.7 / g.grade);
+    EXPECT_EQ(g.Ec, std::round(Ec / 500) * 500);
   }
 }
 

@@ -112,6 +112,7 @@ TEST_F(BrasseltWindows, BelowTheMinimumTheRatioLabelSaysSoAndComesBack) {
   EXPECT_EQ(TextOf(f2, "Text14"), "0.15");
   EXPECT_EQ(TextOf(f2, "Text13"), "1.8");
   EXPECT_EQ(TextOf(f2, "Label59"), "  计算配筋率小于最小配筋率，受拉钢筋面积按最小配筋率计算。");
+  SaveWindowPng(f2, "brasselt-Form2-minimum");
   // A wall takes the slab's minimum, a column the beam's (0.2 % with grade Ⅰ).
   Click(f2, "Check4");
   Click(f2, "Command1");
@@ -206,6 +207,44 @@ TEST_F(BrasseltWindows, TSectionComputesAsTheFlangeRectangleAndLeavesTheElementA
   Click(f2, "Command1");
   EXPECT_EQ(TextOf(f2, "Message"), "尚未选取构件类型，基本资料已保存，未进行计算。");
   EXPECT_EQ(TextOf(f2, "Text13"), "");
+}
+
+// The verdict states of the T window, each replacing the last: beyond ξb·h0
+// the required compression steel stands in Text20 and in the line under the
+// verdict; a given A's with a zone shallower than 2a' takes x = 2a'.
+TEST_F(BrasseltWindows, TSectionVerdictsFollowEachOther) {
+  QWidget* f4 = Open("Check6", "Option1", "Form4");
+  Click(f4, "Check6");   // C20
+  Click(f4, "Check16");  // Ⅱ
+  // b 20, h 60, b'f 40, h'f 8, a 5, a' 3.5, M 350 (python: the flange
+  // carries 1.632e7 < T = 4.2e7; x = ξb·h0 = 29.92, A's = 6.1886 → 6.19,
+  // As = ((20·8 + 20·29.92)·10 + 310·6.19)/310 = 30.65, ρ = 3065/1100).
+  Fill(f4, {{"Text1", "20"}, {"Text2", "60"}, {"Text3", "0"}, {"Text4", "0"}, {"Text5", "40"},
+            {"Text6", "8"}, {"Text21", "0"}, {"Text15", "5"}, {"Text17", "3.5"}, {"Text18", "350"},
+            {"Text19", "1.2"}});
+  Click(f4, "Command1");
+  const std::pair<const char*, const char*> doubly[] = {
+      {"Text11", "29.92"}, {"Text12", "29.92"}, {"Text13", "30.65"}, {"Text14", "2.79"},
+      {"Text20", "6.19"}};
+  for (const auto& [box, text] : doubly) EXPECT_EQ(TextOf(f4, box), text) << box;
+  EXPECT_EQ(TextOf(f4, "Label59"), "  按单筋计算混凝土受压区高度 x 不符合 x≤ξb·ho 要求，采用 x = ξb·ho，");
+  EXPECT_EQ(TextOf(f4, "Label60") + TextOf(f4, "Text16") + TextOf(f4, "Label63") + TextOf(f4, "Label61"),
+            "计算需受压钢筋6.19cm2 。");
+  // The area is followed by its unit, not by a gap.
+  auto* area = Find<QLineEdit>(f4, "Text16");
+  EXPECT_LT(Find<QLabel>(f4, "Label63")->x() - (area->x() + area->fontMetrics().horizontalAdvance("6.19")), 30);
+  SaveWindowPng(f4, "brasselt-Form4-doubly");
+
+  // A's 10 given, a' 5, M 150 (python: the T stepping stops at x ≈ −4.9 < 2a'
+  // = 10, so x = 10 and As = 1.8e7/(100·310·50) = 11.61, ρ = 1161/1100).
+  Fill(f4, {{"Text21", "10"}, {"Text17", "5"}, {"Text18", "150"}});
+  Click(f4, "Command1");
+  const std::pair<const char*, const char*> lever[] = {
+      {"Text11", "10"}, {"Text13", "11.61"}, {"Text14", "1.06"}, {"Text20", "10"}};
+  for (const auto& [box, text] : lever) EXPECT_EQ(TextOf(f4, box), text) << box;
+  EXPECT_EQ(TextOf(f4, "Label59"), "  考虑受压钢筋作用，且计算混凝土受压区高度 x < 2a' ，采用 x = 2a' 。");
+  EXPECT_EQ(TextOf(f4, "Label60") + TextOf(f4, "Text16") + TextOf(f4, "Label63") + TextOf(f4, "Label61"), "");
+  SaveWindowPng(f4, "brasselt-Form4-lever");
 }
 
 TEST_F(BrasseltWindows, MaterialChoicesShowTheProgramWideValueInEveryWindow) {

@@ -343,11 +343,19 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
     asc->setReadOnly(true);
     asc->setFrame(false);
     asc->setStyleSheet("background: transparent;");
-    asc->setMaximumWidth(64);
     asc->setAlignment(Qt::AlignLeft);
+    // The area reads as part of the sentence: the box is as wide as its text,
+    // so that the unit follows the number.
+    auto fit = [asc] {
+      const QFontMetrics fm(asc->font());
+      asc->setFixedWidth(fm.horizontalAdvance(asc->text() + "  ") + 8);
+    };
+    fit();
+    connect(asc, &QLineEdit::textChanged, this, fit);
     row->addWidget(asc);
     row->addWidget(FormBuilder::MakeLabel({"Label63", ""}, this));
-    row->addWidget(FormBuilder::MakeLabel({"Label61", ""}, this));
+    // "2" of cm², raised, with the full stop.
+    row->addWidget(FormBuilder::SmallLabel({"Label61", ""}, this, shell::SmallPlace::Superscript));
     row->addStretch(1);
   }
   b.Gap(6);
