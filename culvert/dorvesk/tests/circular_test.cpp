@@ -165,6 +165,45 @@ INSTANTIATE_TEST_SUITE_P(
                 0.018309742714226432, 0.05999999865889549, 0.011651654454507727,
                 0.06665808707475662, 0.1550000011920929f, 0, 21}));
 
+// ---- The found section carries Q by Manning's formula ---------------------------
+
+// Q = A·R^(2/3)·√i/n of a part-full circle in closed form: the wetted arc's
+// central angle φ = 2·acos((r - h)/r), A = r²(φ - sin φ)/2, χ = rφ (π exact).
+double ManningDischarge(double h, double D, double n, double i) {
+  const double r = D / 2;
+  const double phi = 2 * std::acos((r - h) / r);
+  const double A = r * r * (phi - std::sin(phi)) / 2;
+  return A * std::pow(A / (r * phi), 2.0 / 3.0) * std::sqrt(i) / n;
+}
+
+TEST(UniformFlow, TheSectionFoundCarriesTheDischargeAndOneStepLessDoesNot) {
+  // The searches' Chézy form with the stepped half-angle and π = 3.1416 keeps
+  // within 0.1 % of the closed form: the diameter (case 2) or depth (case 4)
+  // found carries Q, the 5 mm smaller one does not.
+  struct Row {
+    CircularInputs in;
+    bool depthCase;
+  } rows[] = {
+      {With(Example(), 0.8f, 0, 1000, 0), false},
+      {With(Data(0.3f, 50, 0.2f, 0.014f, 0.5f, 0.5f), 0.5f, 0, 2000, 0), false},
+      {With(Data(5.0f, 120, 0.12f, 0.013f, 0.9f, 0.35f), 1.6f, 0, 600, 0), false},
+      {With(Example(), 0, 1.5f, 1000, 0), true},
+      {With(Data(3.2f, 120, 0.12f, 0.014f, 0.9f, 0.35f), 0, 1.8f, 800, 0), true},
+      {With(Data(0.05f, 30, 0.1f, 0.014f, 0.3f, 0.3f), 0, 1.0f, 500, 0), true},
+  };
+  for (const Row& row : rows) {
+    const CircularResults r =
+        row.depthCase ? CircularDepthAndLossCase(row.in) : CircularDiameterAndLossCase(row.in);
+    ASSERT_TRUE(r.ok) << r.message;
+    const double i = 1.0 / row.in.m, n = row.in.n, Q = row.in.Q;
+    const double found = ManningDischarge(r.h, r.D, n, i);
+    const double less = row.depthCase ? ManningDischarge(r.h - 0.005, r.D, n, i)
+                                      : ManningDischarge(r.h, r.D - 0.005, n, i);
+    EXPECT_GE(found, Q * (1 - 1e-3)) << r.h << " " << r.D;
+    EXPECT_LT(less, Q * (1 + 1e-3)) << r.h << " " << r.D;
+  }
+}
+
 // ---- Search boundaries -------------------------------------------------------
 
 TEST(DiameterStepSearch, SmallestDiameterIsOneStepAboveTheDepth) {
