@@ -54,14 +54,18 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
 
   // The basin kind is computed with by Form4, so the boxes show exactly the
   // kind in force: the last box clicked (a click on a marked box keeps it).
-  p_.BindChoice(checks[0], &p_.m.BasinType, DeepenedBasin);
-  p_.BindChoice(checks[1], &p_.m.BasinType, SillBasin);
-  p_.BindChoice(checks[2], &p_.m.BasinType, CombinedBasin);
+  p_.BindChoice(checks[0], &p_.m.BasinType, DeepenedBasin, [this] { Check1_Click(); });
+  p_.BindChoice(checks[1], &p_.m.BasinType, SillBasin, [this] { Check2_Click(); });
+  p_.BindChoice(checks[2], &p_.m.BasinType, CombinedBasin, [this] { Check3_Click(); });
   connect(buttons[0], &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form1::Form_Load() { SymbolCaptionFill({{"Label17", "φ"}, {"Label29", "σ"}, {"Label18", "α"}}); }
+
+void Form1::Check1_Click() { p_.Choose(&p_.m.BasinType, DeepenedBasin); }
+void Form1::Check2_Click() { p_.Choose(&p_.m.BasinType, SillBasin); }
+void Form1::Check3_Click() { p_.Choose(&p_.m.BasinType, CombinedBasin); }
 
 void Form1::Text1_Change() { p_.m.ProjectName = Box("Text1")->text().toStdString(); }
 void Form1::Option1_Click() { p_.m.ProjectState = shell::NewProject; }

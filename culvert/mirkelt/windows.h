@@ -29,6 +29,9 @@ class Form1 : public shell::Form {
   explicit Form1(Program& program);
 
   void Form_Load();
+  void Check1_Click();  // BasinType := DeepenedBasin
+  void Check2_Click();  // BasinType := SillBasin
+  void Check3_Click();  // BasinType := CombinedBasin
   void Text1_Change();
   void Option1_Click();
   void Option2_Click();

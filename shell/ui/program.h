@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace shell {
@@ -47,6 +48,12 @@ class ProgramBase : public QObject {
   // check mark exactly where its value is the one in force, so that the
   // screen and the printed record show the choice that is computed with.
   void BindChoice(QAbstractButton* button, float* value, float v);
+  // The same, with the click handled by the window's own handler `click`,
+  // which makes the choice through Choose.
+  void BindChoice(QAbstractButton* button, float* value, float v, std::function<void()> click);
+
+  // Make a program-wide choice: *value := v, and every open window hears of it.
+  void Choose(float* value, float v);
 
  signals:
   void choicesChanged();
