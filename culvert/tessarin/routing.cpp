@@ -93,6 +93,21 @@ RoutingResults FloodRoutingCase(const RoutingInputs& in) {
                        " 时段的水量超出了单精度数的范围，无法演算，请检查基本资料。");
       }
       if (S > W) {
+        // A culvert passes no negative discharge: below the first depth of a
+        // rating that starts above 0 m the straight line of its first two
+        // rows falls below zero, and such a period would be shown with the
+        // flow running backwards.
+        if (*q < 0.0f) {
+          const bool extrapolated = h < in.rating.depth.front();
+          return Failure("第 " + std::to_string(i) + " 时段演算得出的上游水深为 " + Num(h) + " m，“" +
+                         RatingTableTitle() + "”表在此水深的涵洞泄量为负值（" + Num(*q) + " m³/s" +
+                         (extrapolated ? "，低于该表第 1 组水深 " + Num(in.rating.depth.front()) +
+                                             " m，由第 1、2 组外延得出"
+                                       : "") +
+                         "），演算无结果；" +
+                         (extrapolated ? "上游水深应由涵洞进口底面算起，请将该表补充到 0 m 水深。"
+                                       : "请检查该表的涵洞泄量。"));
+        }
         r.h[i] = h;
         r.q[i] = *q;
         r.Vt[i] = *v;

@@ -71,7 +71,8 @@ std::string RatingTableTitle();   // 上游水深～涵洞过水流量关系值
 // Fails with a message (and no results) where a table has fewer than two
 // rows or depths that do not increase, the period length is not positive,
 // a period needs depths beyond either table, no trial up to 20 m balances,
-// or a value leaves the single range.
+// a period balances at a negative culvert discharge (a rating extrapolated
+// below its first depth), or a value leaves the single range.
 RoutingResults FloodRoutingCase(const RoutingInputs& in);
 
 }  // namespace tessarin

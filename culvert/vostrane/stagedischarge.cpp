@@ -79,6 +79,8 @@ float RootDischarge(double coefficientProduct, double head) {
 namespace messages {
 const char* const kRowCount = "流量、水深计算组数 C 必须是 0～10 的整数";
 std::string MustBePositive(const std::string& quantity) { return quantity + "必须大于 0"; }
+const char* const kVelocityHeadOutOfRange =
+    "行近流速 V 过大，流速水头 1.1V²/19.62 超出单精度数的范围，无法计算";
 const char* const kNoStartDepth =
     "洞进口内水深 hs = h − i·L 不大于 0，无压流（宽顶堰）公式不适用";
 const char* const kNegativeSlope = "洞身比降 i 为负值，长洞正常水深及水面曲线无法计算";
@@ -231,6 +233,13 @@ StageDischargeResults StageDischargeCase(const CulvertData& data, const std::vec
   }
   if (!(data.L > 0.0f)) {
     out.message = messages::MustBePositive("洞长 L ");
+    return out;
+  }
+  // A velocity head beyond the single range would turn every weir and
+  // semi-pressure discharge into inf or nan, which the trial would take for
+  // a passing discharge.
+  if (!std::isfinite(ApproachVelocityHead(data.V))) {
+    out.message = messages::kVelocityHeadOutOfRange;
     return out;
   }
   CulvertData c = data;

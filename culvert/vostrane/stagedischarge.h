@@ -93,6 +93,7 @@ bool ValidRowCount(float C);
 namespace messages {
 extern const char* const kRowCount;
 std::string MustBePositive(const std::string& quantity);  // "<quantity>必须大于 0"
+extern const char* const kVelocityHeadOutOfRange;
 extern const char* const kNoStartDepth;
 extern const char* const kNegativeSlope;
 extern const char* const kNormalDepthNotConverged;

@@ -180,6 +180,34 @@ TEST(FloodRouting, FloodBeyondTheTablesIsAMessageNotTheTwentyMetreBound) {
   EXPECT_NE(r.message.find("1 m"), std::string::npos) << r.message;
 }
 
+// A rating that starts at 0.3 m (no discharge below it) under a small steady
+// inflow of 0.1 m³/s. Period 1 by hand: W = 180 − 1800·q with the straight
+// line of the first two rows q = 5/0.7·(h − 0.3), S = 5000·h; S > W from
+// h > 4037.14/17857.14 = 0.22608, so the balance lies at 0.227 m, where the
+// extrapolated discharge is 5/0.7·(−0.073) = −0.5214 m³/s: a culvert running
+// backwards, which is no result.
+TEST(FloodRouting, NegativeDischargeFromARatingExtrapolatedBelowItsFirstDepthIsAMessage) {
+  RoutingInputs in;
+  in.storage = {{0, 1, 2, 5}, {0, 5000, 15000, 60000}};
+  in.rating = {{0.3f, 1, 2, 5}, {0, 5, 15, 40}};
+  in.inflow.fill(0.1f);
+  in.inflow[0] = 0.0f;
+  RoutingResults r = FloodRoutingCase(in);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("第 1 时段演算得出的上游水深为 0.227 m"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("涵洞泄量为负值（-0.52142"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("低于该表第 1 组水深 0.3 m"), std::string::npos) << r.message;
+
+  // The same rating from 0 m routes the flood with the culvert passing 5·h
+  // below 1 m: period 1 balances where 5000·h > 180 − 1800·5·h, h > 180/14000
+  // = 0.012857, at 0.013 m with q = 0.065 m³/s.
+  in.rating = {{0, 1, 2, 5}, {0, 5, 15, 40}};
+  r = FloodRoutingCase(in);
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.h[1], 0.013f);
+  EXPECT_FLOAT_EQ(r.q[1], 0.065f);
+}
+
 TEST(FloodRouting, NoBalanceUpToTwentyMetresIsAMessage) {
   // A tiny pond with a culvert that passes almost nothing under a large
   // flood: no depth up to 20 m stores the period's inflow.

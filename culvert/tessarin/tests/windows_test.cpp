@@ -269,6 +269,9 @@ TEST_F(TessarinWindows, DataThatCannotBeRoutedIsSavedAndClearsTheResults) {
       // Four times the peak needs more than the 4.5 m of the storage table.
       {"Text5(15)", "160", "第 15 时段的上游水深超出了“上游水深～容积关系值”表的最大水深 4.5 m"},
       {"Text1(1)", "0", "第 1 组（0 m）与第 2 组（0 m）不符"},
+      // A rating from 0.5 m: period 1 balances below it, where the line of
+      // its first two rows gives the culvert a discharge of -0.14 m³/s.
+      {"Text3(0)", "0.5", "第 1 时段演算得出的上游水深为"},
       {"Text7", "1", "至少要有 2 组关系值"},
       {"Text10", "0", "时段长应大于 0"},
   };
@@ -284,6 +287,7 @@ TEST_F(TessarinWindows, DataThatCannotBeRoutedIsSavedAndClearsTheResults) {
     // The data were saved before the routing failed.
     EXPECT_NE(ReadFile("Vostranet.dat"), SampleFile) << c.box;
     if (std::string(c.box) == "Text5(15)") SaveWindowPng(f2, "tessarin-Form2-beyond-table");
+    if (std::string(c.box) == "Text3(0)") SaveWindowPng(f2, "tessarin-Form2-negative-discharge");
     Type(f2, c.box, before);
   }
 }

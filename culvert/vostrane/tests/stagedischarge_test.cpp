@@ -223,7 +223,11 @@ TEST(StageDischargeCase, SectionWithoutValueHasNoRows) {
   };
   for (const Fault& f : {Fault{&CulvertData::B, 0, "洞宽 B 必须大于 0"},
                          Fault{&CulvertData::D, -1, "洞高 D 必须大于 0"},
-                         Fault{&CulvertData::L, 0, "洞长 L 必须大于 0"}}) {
+                         Fault{&CulvertData::L, 0, "洞长 L 必须大于 0"},
+                         // 1.1V²/19.62 beyond the single range: the weir and
+                         // semi-pressure discharges would be nan or inf, and
+                         // an inf would pass as the row's semi-pressure depth.
+                         Fault{&CulvertData::V, 1.0e20f, messages::kVelocityHeadOutOfRange}}) {
     CulvertData c = kShort;
     c.*f.field = f.v;
     const StageDischargeResults r = StageDischargeCase(c, {{2, 0.6f}});

@@ -87,6 +87,39 @@ TEST_F(VostraneWindows, NewProjectComputesSavesAndShows) {
   SaveWindowPng(f2, "vostrane-Form2-computed");
 }
 
+// All ten columns, every regime of one barrel: B 2.5, D 2 (1.2D 2.4, 1.5D
+// 3), L 14 (short where 8H > 14), i 0.004, n 0.014, V 0.4, ξ 0.6. Inlet
+// depths from a separate Python rendering of the written method with single
+// rounding through struct: long culvert in columns 1 to 4, short in 5 and 6,
+// semi-pressure in 7, h = D passing 1.5D into submerged pressure flow in 8,
+// the free-outlet pressure flow in 9 and submerged from the start in 10.
+TEST_F(VostraneWindows, TenRowsEveryRegime) {
+  QWidget* f2 = Open("ten", "Option1");
+  ASSERT_NE(f2, nullptr);
+  FillSection(f2, {"2.5", "2", "14", "0.004", "0.014", "0.4", "0.6", "10"});
+  const QList<QStringList> rows = {{"1", "0.3"},  {"2.5", "0.5"}, {"5", "0.8"},  {"8", "1"},
+                                   {"10", "1.2"}, {"13", "1.5"},  {"16", "1.8"}, {"20", "2"},
+                                   {"22", "1"},   {"25", "2.3"}};
+  FillRows(f2, rows);
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  const QStringList H = {"0.422", "0.788", "1.228", "1.684", "1.976",
+                         "2.306", "2.578", "3.346", "3.34",  "4.434"};
+  for (int k = 0; k < 10; ++k)
+    EXPECT_EQ(Column(f2, k), QStringList({rows[k][0], H[k], rows[k][1]})) << "column " << k + 1;
+  std::string file = "2.5,2,14,0.004,0.014,0.4,0.6,10\r\n";
+  for (const QStringList& row : rows) file += (row[0] + "," + row[1] + "\r\n").toStdString();
+  EXPECT_EQ(ReadFile("tenVostranes.dat"), file);
+  SaveWindowPng(f2, "vostrane-Form2-ten-rows");
+
+  // Read back into all ten columns.
+  CloseWindow(f2);
+  f2 = Open("ten", "Option2");
+  ASSERT_NE(f2, nullptr);
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text9", 9)), "25");
+  EXPECT_EQ(TextOf(f2, ArrayBox("Text10", 9)), "2.3");
+}
+
 TEST_F(VostraneWindows, EditingTheDataTakesAwayTheInletDepths) {
   QWidget* f2 = Open("abc", "Option1");
   ASSERT_NE(f2, nullptr);
