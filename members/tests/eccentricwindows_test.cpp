@@ -57,6 +57,7 @@ TEST_F(EccentricWindows, CompressionMemberSavesComputesAndShowsTheResults) {
   EXPECT_EQ(TextOf(f3, "Label52"), "计算配筋率");
   EXPECT_EQ(program().m.handed.l0, 500);
   EXPECT_EQ(program().m.handed.e, 64.29f);
+  EXPECT_EQ(program().m.handed.eccentricKind, brasselt::RectEccentricCompression);
   EXPECT_EQ(program().m.handed.b, 30);
   SaveWindowPng(f3, "brasselt-Form3-large");
 
@@ -106,8 +107,15 @@ TEST_F(EccentricWindows, TensionKindTitlesItsResultsAndDashesWhatItDoesNotComput
   EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
   for (const char* box : {"Text14", "Text16", "Text18", "Text25", "Text19"}) EXPECT_EQ(TextOf(f3, box), "----") << box;
   EXPECT_EQ(TextOf(f3, "Text20"), "9.59");  // python: 9.5853
-  EXPECT_EQ(TextOf(f3, "Text22"), "5.9");   // 5.8986
+  EXPECT_EQ(TextOf(f3, "Text22"), "5.8986177");  // as computed in tension: python 5.89862
   EXPECT_EQ(ReadFile("tiexgp.dat"), "30,46,0,4,4,20,400,1.2,0\r\n");
+  EXPECT_EQ(program().m.handed.eccentricKind, brasselt::RectEccentricTension);
+  // A compute that gives no results leaves no eccentricity for the crack check.
+  Type(f3, "Text7", "0");
+  Click(f3, "Command1");
+  EXPECT_NE(TextOf(f3, "Message"), "");
+  EXPECT_EQ(program().m.handed.eccentricKind, 0);
+  Type(f3, "Text7", "400");
   // Compression chosen on the main window while the window stays open: the
   // next compute designs and titles a compression member.
   Click(f1, "Check2");
@@ -201,6 +209,7 @@ TEST_F(EccentricWindows, TSectionSavesItsRecordWithTheCompressionCoverAndFallsBa
   ASSERT_NE(f9, nullptr);
   EXPECT_EQ(TextOf(f9, "Text1"), "30");  // the web, not the flange width of the fall-back
   EXPECT_EQ(program().m.handed.l0, 420);
+  EXPECT_EQ(program().m.handed.eccentricKind, brasselt::TSectionEccentricCompression);
 }
 
 TEST_F(EccentricWindows, TSectionReopensItsRecordAndAnOlderRecordWithoutTheCompressionCover) {

@@ -379,6 +379,7 @@ void EccentricWindow::Command1_Click() {
   // The crack check takes l0 and e only from a compute that gave them.
   m.handed.l0 = r.ok && !r.tension ? r.l0 : 0;
   m.handed.e = r.ok ? r.e : 0;
+  m.handed.eccentricKind = r.ok ? r.memberKind : 0;
   Show(r);
   if (r.ok) choices_.Remember(ChoicesInForce());
   p_.MemberComputed(*values);
