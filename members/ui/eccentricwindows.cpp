@@ -242,7 +242,8 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
     row->addWidget(FormBuilder::MakeLabel({"Label90", ""}, this));
     row->addWidget(InlineBox("Text24", this));
     row->addWidget(FormBuilder::MakeLabel({"Label105", ""}, this));
-    row->addWidget(FormBuilder::MakeLabel({"Label107", ""}, this));
+    // "cm" with a raised "2": the unit cm².
+    row->addWidget(FormBuilder::SmallLabel({"Label107", ""}, this, shell::SmallPlace::Superscript), 0, Qt::AlignTop);
     row->addWidget(FormBuilder::MakeLabel({"Label108", ""}, this));
     row->addStretch(1);
   }
