@@ -135,6 +135,32 @@ TEST_F(EccentricWindows, TensionKindTitlesItsResultsAndDashesWhatItDoesNotComput
   EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受拉承载力计算成果表");
 }
 
+TEST_F(EccentricWindows, TheCrackCheckOfATensionMemberWaitsForItsCompute) {
+  Type(f1, "Text1", "tie");
+  QWidget* f3 = Open("Check3", "Option1", "Form3");
+  ClickAll(f3, {"Check7", "Check16", "Check1", "Check21"});
+  Fill(f3, {{"Text1", "30"}, {"Text2", "46"}, {"Text3", "0"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "20"}, {"Text7", "400"}, {"Text8", "1.2"}, {"Text17", "0"}});
+  Click(f3, "Command4");
+  QWidget* f9 = TopLevel("Form9");
+  ASSERT_NE(f9, nullptr);
+  ClickAll(f9, {"Check8", "Option4", "Check1"});
+  Fill(f9, {{"Text1", "30"}, {"Text2", "50"}, {"Text3", "3"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "2"}, {"Text7", "4"}, {"Text8", "1.6"}, {"Text9", "2"}, {"Text10", "0"},
+            {"Text19", "20"}, {"Text20", "300"}, {"Text21", "2"}, {"Text22", "30000"}, {"Text23", "200000"}});
+  // No eccentric-tension compute yet: no e to take, so no results.
+  Click(f9, "Command1");
+  EXPECT_TRUE(TextOf(f9, "Message").contains("请先在该窗口中计算本构件")) << TextOf(f9, "Message").toStdString();
+  EXPECT_EQ(TextOf(f9, "Text24"), "");
+  // After the member's compute the check takes its e = 16 cm.
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
+  Click(f9, "Command1");
+  EXPECT_EQ(TextOf(f9, "Message"), "");
+  EXPECT_EQ(TextOf(f9, "Text11"), "1.15");
+  EXPECT_EQ(TextOf(f9, "MemberInHand"), "本次验算构件：矩形截面偏心受拉构件；轴向力至受拉钢筋的距离 e = 16 cm。");
+}
+
 TEST_F(EccentricWindows, ChoicesAreProgramWideAndShowInEveryWindow) {
   QWidget* f3 = Open("Check2", "Option1", "Form3");
   ClickAll(f3, {"Check8", "Check17", "Option2"});
