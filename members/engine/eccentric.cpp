@@ -2,7 +2,6 @@
 
 #include "numbers.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace brasselt {
@@ -207,7 +206,16 @@ EccentricResult RectEccentricCase(const RectEccentricInputs& in, const MemberSta
       // Symmetric steel: both sides take the larger of the two areas, so
       // that each side still carries its own share (the near side needs
       // more where a' exceeds a + 2·e0, or where fy' is below fy).
-      if (r.symmetric) r.As = r.Asc = std::max(r.As, r.Asc);
+      // Where the near side governs, the far side is no longer at the
+      // minimum.
+      if (r.symmetric) {
+        if (r.Asc > r.As) {
+          r.As = r.Asc;
+          r.tensionMinimum = false;
+        } else {
+          r.Asc = r.As;
+        }
+      }
     } else {
       r.e = sgl(static_cast<double>(r.e0) - h / 2.0 + a);
       const double GNe = GN * r.e;

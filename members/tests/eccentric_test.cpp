@@ -259,6 +259,21 @@ TEST(RectEccentricTension, SymmetricSmallEccentricityTakesTheLargerSideOnBoth) {
   ASSERT_TRUE(sym.ok) << sym.error;
   EXPECT_NEAR(sym.As, 7.9355, 1e-4);
   EXPECT_NEAR(sym.Asc, 7.9355, 1e-4);
+  // a 3, a' 10, M 0, N 100: e = 21.5, e' = 14.5; As = 1.2e5·14.5/(100·310·36)
+  // = 1.5591 is below the minimum 0.15 %·30·46 = 2.07, A's = 1.2e5·21.5/
+  // (100·310·36) = 2.3118 above it: symmetric steel is 2.3118 on both sides
+  // and the far side is not "at the minimum".
+  const RectEccentricInputs nearGoverns = Rect(30, 46, 0, 3, 10, 0, 100);
+  const auto asymMin = RectEccentricCase(nearGoverns, State({.element = Beam}), RectEccentricTension);
+  EXPECT_TRUE(asymMin.tensionMinimum);
+  EXPECT_FLOAT_EQ(asymMin.As, 2.07f);
+  const auto symMin = RectEccentricCase(nearGoverns, State({.element = Beam, .arrangement = 2}), RectEccentricTension);
+  ASSERT_TRUE(symMin.ok) << symMin.error;
+  EXPECT_NEAR(symMin.As, 2.3118, 1e-4);
+  EXPECT_NEAR(symMin.Asc, 2.3118, 1e-4);
+  EXPECT_FALSE(symMin.tensionMinimum);
+  EXPECT_EQ(Labels(symMin)["Label52"], "计算配筋率");
+  EXPECT_EQ(Labels(symMin).count("Label59"), 0u);
 }
 
 TEST(RectEccentricTension, EccentricityOfExactlyHalfTheHeightLessTheCoverIsSmall) {
