@@ -56,6 +56,7 @@ CrackMember CrackMemberOf(const MemberState& state) {
   }
   if (IsEccentricCompression(m.kind)) m.l0 = v.l0;
   if (m.kind == RectEccentricTension) m.e = v.e;
+  m.eccentricKind = v.eccentricKind;
   return m;
 }
 
@@ -87,6 +88,19 @@ CrackResult CrackCheckCase(const CrackInputs& in, const CrackMember& member, con
   if (!IsFlexural(kind) && !IsEccentricCompression(kind) && kind != RectEccentricTension)
     return Failure("未选取构件计算类型，请在主窗口中选取构件类型（未计算）。");
   if (std::string missing = MissingCrackChoices(choices); !missing.empty()) return Failure(missing);
+  // l0 (compression) and e (tension) come from the member window's compute:
+  // without a compute of this member kind they would be 0 or another
+  // member's.
+  if (!IsFlexural(kind) && member.eccentricKind != kind) {
+    if (kind == RectEccentricTension)
+      return Failure("尚无本构件的偏心受拉计算成果：轴向力至受拉钢筋的距离 e 取自“矩形截面偏心受压(拉)构件”窗口的计算，"
+                     "请先在该窗口中计算本构件（未计算）。");
+    if (kind == RectEccentricCompression)
+      return Failure("尚无本构件的偏心受压计算成果：计算长度 l0 取自“矩形截面偏心受压(拉)构件”窗口的计算，"
+                     "请先在该窗口中计算本构件（未计算）。");
+    return Failure("尚无本构件的计算成果：计算长度 l0 取自“T 形截面偏心受压构件”窗口的计算，"
+                   "请先在该窗口中计算本构件（未计算）。");
+  }
 
   // Data that make the section or the stresses meaningless.
   if (!(in.b > 0)) return Failure("计算宽度 b 应大于零，请改正后再计算（未计算）。");

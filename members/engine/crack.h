@@ -57,6 +57,9 @@ struct CrackMember {
   float bft = 0, hft = 0;  // tension flange bf, hf
   float l0 = 0;            // effective length (kinds 2 and 5)
   float e = 0;             // eccentricity about the tension steel (kind 3)
+  // The member kind whose compute left l0 and e: an eccentric member is
+  // checked only with the values of its own kind's compute.
+  float eccentricKind = 0;
 };
 
 // The flange sizes, effective length and eccentricity that count for the

@@ -203,8 +203,19 @@ EccentricResult RectEccentricCase(const RectEccentricInputs& in, const MemberSta
         r.tensionMinimum = true;
         r.As = minArea;
       }
-      // Symmetric steel: both sides take the larger, far-side area.
-      if (r.symmetric) r.Asc = r.As;
+      // Symmetric steel: both sides take the larger of the two areas, so
+      // that each side still carries its own share (the near side needs
+      // more where a' exceeds a + 2·e0, or where fy' is below fy).
+      // Where the near side governs, the far side is no longer at the
+      // minimum.
+      if (r.symmetric) {
+        if (r.Asc > r.As) {
+          r.As = r.Asc;
+          r.tensionMinimum = false;
+        } else {
+          r.Asc = r.As;
+        }
+      }
     } else {
       r.e = sgl(static_cast<double>(r.e0) - h / 2.0 + a);
       const double GNe = GN * r.e;
@@ -476,7 +487,9 @@ EccentricShown ShownOf(const EccentricResult& r) {
   box("Text19", compression && !r.symmetric ? shell::ResultText(r.sigmaS, 2) : dashes);
   box("Text20", shell::ResultText(r.As, 2));
   box("Text21", shell::ResultText(r.rho, 3));
-  box("Text22", shell::ResultText(r.Asc, 2));
+  // A's as computed: every compression path has rounded it to 0.01 already,
+  // the tension paths leave it unrounded.
+  box("Text22", shell::SingleToText(r.Asc));
   box("Text23", shell::ResultText(r.rhoc, 3));
   // 4. to 10. The notes, a later caption replacing an earlier one.
   if (r.zoneNote == 1) label("Label90", "混凝土受压区计算高度 x < 2a'，采用 x = 2a'");

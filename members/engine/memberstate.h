@@ -91,6 +91,7 @@ struct HandedMemberValues {
   float bfc = 0, hfc = 0;  // compression flange b'f, h'f, cm
   float bft = 0, hft = 0;  // tension flange bf, hf, cm
   float l0 = 0, e = 0;     // effective length, eccentricity about the tension steel, cm
+  float eccentricKind = 0;  // the member kind (2, 3 or 5) whose compute left l0 and e; 0 where none did
 };
 
 // Module1 of Brasselt. ProjectName (from ProjectValues) follows the main

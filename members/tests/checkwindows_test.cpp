@@ -234,6 +234,7 @@ TEST_F(CheckWindows, EccentricTensionTakesTheEccentricityOfItsMemberWindow) {
   program().m.MemberKind = brasselt::RectEccentricTension;
   program().m.handed.e = 10;
   program().m.handed.l0 = 500;  // not used by a tension member
+  program().m.handed.eccentricKind = brasselt::RectEccentricTension;
   Click(f9, "Check8");
   Click(f9, "Option4");
   Click(f9, "Check1");

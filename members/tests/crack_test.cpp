@@ -22,10 +22,12 @@ CrackInputs Inputs(float b, float h, float c, float a, float ac, float d1, float
   return {b, h, c, a, ac, d1, n1, d2, n2, Asc, M, N, ftk, Ec, Es};
 }
 
+// A member as its own window's compute left it.
 CrackMember Member(float kind, float layout = 0) {
   CrackMember m;
   m.kind = kind;
   m.flangeLayout = layout;
+  m.eccentricKind = kind;
   return m;
 }
 
@@ -280,6 +282,31 @@ TEST(CrackCheck, RectanglesIgnoreTheFlangesLeftByATMember) {
   EXPECT_EQ(te.l0, 700);
   s.MemberKind = RectEccentricTension;
   EXPECT_EQ(CrackMemberOf(s).e, 9);
+}
+
+TEST(CrackCheck, AnEccentricMemberNeedsTheComputeOfItsOwnKind) {
+  // l0 and e are 0 before any eccentric compute, and after a compression
+  // compute e is the compression member's: the tension member's σs would
+  // come out as N·(1 + 1.1·e/h0)/As with a foreign e. Each kind is checked
+  // only after a compute of that kind; flexural members need none.
+  const CrackInputs in = Inputs(30, 50, 3, 4, 4, 2, 4, 1.6f, 2, 0, 20, 300);
+  const CrackChoices choices = Choices(LongTerm, 4, DeformedBars);
+  MemberState s;
+  s.handed = {30, 4, 1.2f, 0, 0, 0, 0, 500, 10};
+  for (float kind : {RectEccentricCompression, RectEccentricTension, TSectionEccentricCompression}) {
+    s.MemberKind = kind;
+    for (float from : {0.0f, RectEccentricCompression, RectEccentricTension, TSectionEccentricCompression}) {
+      s.handed.eccentricKind = from;
+      const auto r = CrackCheckCase(in, CrackMemberOf(s), choices);
+      EXPECT_EQ(r.ok, from == kind) << kind << " after " << from;
+      if (from != kind) {
+        EXPECT_NE(r.error.find("请先在"), std::string::npos) << r.error;
+      }
+    }
+  }
+  s.MemberKind = RectFlexural;
+  s.handed.eccentricKind = 0;
+  EXPECT_TRUE(CrackCheckCase(kRect, CrackMemberOf(s), Choices(ShortTerm, 2, DeformedBars)).ok);
 }
 
 TEST(CrackCheck, AllowableWidthTable) {

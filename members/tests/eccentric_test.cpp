@@ -233,14 +233,47 @@ TEST(RectEccentricTension, SmallEccentricity) {
   EXPECT_NEAR(r.As, 9.5853, 1e-4);
   auto boxes = Boxes(r);
   for (const char* dashed : {"Text14", "Text16", "Text18", "Text25", "Text19"}) EXPECT_EQ(boxes[dashed], "----") << dashed;
-  EXPECT_EQ(boxes["Text22"], "5.9");
+  EXPECT_EQ(boxes["Text22"], shell::SingleToText(r.Asc));  // as computed, not rounded
+  EXPECT_NE(boxes["Text22"], "5.9");
   EXPECT_EQ(boxes["Text20"], "9.59");
   EXPECT_EQ(Labels(r)["Label81"], "小偏拉");
-  // Symmetric steel: both sides take the far-side area.
+  // Symmetric steel: both sides take the far-side area, the larger here.
   const auto sym = RectEccentricCase(Rect(30, 46, 0, 4, 4, 20, 400), State({.element = Beam, .arrangement = 2}),
                                      RectEccentricTension);
   EXPECT_FLOAT_EQ(sym.Asc, sym.As);
   EXPECT_NEAR(sym.As, 9.5853, 1e-4);
+}
+
+TEST(RectEccentricTension, SymmetricSmallEccentricityTakesTheLargerSideOnBoth) {
+  // python: b 30, h0 46, a 3, a' 6 (h 49), M 4, N 400: e0 = 1, e = 24.5 − 1 − 3
+  // = 20.5, e' = 24.5 + 1 − 6 = 19.5; the near side needs
+  // A's = 1.2·4e5·20.5/(100·310·40) = 7.9355, the far side only
+  // As = 1.2·4e5·19.5/(100·310·40) = 7.5484. Symmetric steel must give both
+  // sides 7.9355, not the smaller far-side area.
+  const RectEccentricInputs in = Rect(30, 46, 0, 3, 6, 4, 400);
+  const auto asym = RectEccentricCase(in, State({.element = Beam}), RectEccentricTension);
+  ASSERT_TRUE(asym.ok) << asym.error;
+  EXPECT_NEAR(asym.Asc, 7.9355, 1e-4);
+  EXPECT_NEAR(asym.As, 7.5484, 1e-4);
+  const auto sym = RectEccentricCase(in, State({.element = Beam, .arrangement = 2}), RectEccentricTension);
+  ASSERT_TRUE(sym.ok) << sym.error;
+  EXPECT_NEAR(sym.As, 7.9355, 1e-4);
+  EXPECT_NEAR(sym.Asc, 7.9355, 1e-4);
+  // a 3, a' 10, M 0, N 100: e = 21.5, e' = 14.5; As = 1.2e5·14.5/(100·310·36)
+  // = 1.5591 is below the minimum 0.15 %·30·46 = 2.07, A's = 1.2e5·21.5/
+  // (100·310·36) = 2.3118 above it: symmetric steel is 2.3118 on both sides
+  // and the far side is not "at the minimum".
+  const RectEccentricInputs nearGoverns = Rect(30, 46, 0, 3, 10, 0, 100);
+  const auto asymMin = RectEccentricCase(nearGoverns, State({.element = Beam}), RectEccentricTension);
+  EXPECT_TRUE(asymMin.tensionMinimum);
+  EXPECT_FLOAT_EQ(asymMin.As, 2.07f);
+  const auto symMin = RectEccentricCase(nearGoverns, State({.element = Beam, .arrangement = 2}), RectEccentricTension);
+  ASSERT_TRUE(symMin.ok) << symMin.error;
+  EXPECT_NEAR(symMin.As, 2.3118, 1e-4);
+  EXPECT_NEAR(symMin.Asc, 2.3118, 1e-4);
+  EXPECT_FALSE(symMin.tensionMinimum);
+  EXPECT_EQ(Labels(symMin)["Label52"], "计算配筋率");
+  EXPECT_EQ(Labels(symMin).count("Label59"), 0u);
 }
 
 TEST(RectEccentricTension, EccentricityOfExactlyHalfTheHeightLessTheCoverIsSmall) {

@@ -57,6 +57,7 @@ TEST_F(EccentricWindows, CompressionMemberSavesComputesAndShowsTheResults) {
   EXPECT_EQ(TextOf(f3, "Label52"), "计算配筋率");
   EXPECT_EQ(program().m.handed.l0, 500);
   EXPECT_EQ(program().m.handed.e, 64.29f);
+  EXPECT_EQ(program().m.handed.eccentricKind, brasselt::RectEccentricCompression);
   EXPECT_EQ(program().m.handed.b, 30);
   SaveWindowPng(f3, "brasselt-Form3-large");
 
@@ -106,8 +107,15 @@ TEST_F(EccentricWindows, TensionKindTitlesItsResultsAndDashesWhatItDoesNotComput
   EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
   for (const char* box : {"Text14", "Text16", "Text18", "Text25", "Text19"}) EXPECT_EQ(TextOf(f3, box), "----") << box;
   EXPECT_EQ(TextOf(f3, "Text20"), "9.59");  // python: 9.5853
-  EXPECT_EQ(TextOf(f3, "Text22"), "5.9");   // 5.8986
+  EXPECT_EQ(TextOf(f3, "Text22"), "5.8986177");  // as computed in tension: python 5.89862
   EXPECT_EQ(ReadFile("tiexgp.dat"), "30,46,0,4,4,20,400,1.2,0\r\n");
+  EXPECT_EQ(program().m.handed.eccentricKind, brasselt::RectEccentricTension);
+  // A compute that gives no results leaves no eccentricity for the crack check.
+  Type(f3, "Text7", "0");
+  Click(f3, "Command1");
+  EXPECT_NE(TextOf(f3, "Message"), "");
+  EXPECT_EQ(program().m.handed.eccentricKind, 0);
+  Type(f3, "Text7", "400");
   // Compression chosen on the main window while the window stays open: the
   // next compute designs and titles a compression member.
   Click(f1, "Check2");
@@ -125,6 +133,32 @@ TEST_F(EccentricWindows, TensionKindTitlesItsResultsAndDashesWhatItDoesNotComput
   Click(f3, "Command1");
   EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
   EXPECT_EQ(TextOf(f3, "Label44"), "正截面偏心受拉承载力计算成果表");
+}
+
+TEST_F(EccentricWindows, TheCrackCheckOfATensionMemberWaitsForItsCompute) {
+  Type(f1, "Text1", "tie");
+  QWidget* f3 = Open("Check3", "Option1", "Form3");
+  ClickAll(f3, {"Check7", "Check16", "Check1", "Check21"});
+  Fill(f3, {{"Text1", "30"}, {"Text2", "46"}, {"Text3", "0"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "20"}, {"Text7", "400"}, {"Text8", "1.2"}, {"Text17", "0"}});
+  Click(f3, "Command4");
+  QWidget* f9 = TopLevel("Form9");
+  ASSERT_NE(f9, nullptr);
+  ClickAll(f9, {"Check8", "Option4", "Check1"});
+  Fill(f9, {{"Text1", "30"}, {"Text2", "50"}, {"Text3", "3"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "2"}, {"Text7", "4"}, {"Text8", "1.6"}, {"Text9", "2"}, {"Text10", "0"},
+            {"Text19", "20"}, {"Text20", "300"}, {"Text21", "2"}, {"Text22", "30000"}, {"Text23", "200000"}});
+  // No eccentric-tension compute yet: no e to take, so no results.
+  Click(f9, "Command1");
+  EXPECT_TRUE(TextOf(f9, "Message").contains("请先在该窗口中计算本构件")) << TextOf(f9, "Message").toStdString();
+  EXPECT_EQ(TextOf(f9, "Text24"), "");
+  // After the member's compute the check takes its e = 16 cm.
+  Click(f3, "Command1");
+  EXPECT_EQ(TextOf(f3, "Label81"), "小偏拉");
+  Click(f9, "Command1");
+  EXPECT_EQ(TextOf(f9, "Message"), "");
+  EXPECT_EQ(TextOf(f9, "Text11"), "1.15");
+  EXPECT_EQ(TextOf(f9, "MemberInHand"), "本次验算构件：矩形截面偏心受拉构件；轴向力至受拉钢筋的距离 e = 16 cm。");
 }
 
 TEST_F(EccentricWindows, ChoicesAreProgramWideAndShowInEveryWindow) {
@@ -201,6 +235,7 @@ TEST_F(EccentricWindows, TSectionSavesItsRecordWithTheCompressionCoverAndFallsBa
   ASSERT_NE(f9, nullptr);
   EXPECT_EQ(TextOf(f9, "Text1"), "30");  // the web, not the flange width of the fall-back
   EXPECT_EQ(program().m.handed.l0, 420);
+  EXPECT_EQ(program().m.handed.eccentricKind, brasselt::TSectionEccentricCompression);
 }
 
 TEST_F(EccentricWindows, TSectionReopensItsRecordAndAnOlderRecordWithoutTheCompressionCover) {

@@ -242,7 +242,8 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
     row->addWidget(FormBuilder::MakeLabel({"Label90", ""}, this));
     row->addWidget(InlineBox("Text24", this));
     row->addWidget(FormBuilder::MakeLabel({"Label105", ""}, this));
-    row->addWidget(FormBuilder::MakeLabel({"Label107", ""}, this));
+    // "cm" with a raised "2": the unit cm².
+    row->addWidget(FormBuilder::SmallLabel({"Label107", ""}, this, shell::SmallPlace::Superscript), 0, Qt::AlignTop);
     row->addWidget(FormBuilder::MakeLabel({"Label108", ""}, this));
     row->addStretch(1);
   }
@@ -379,6 +380,7 @@ void EccentricWindow::Command1_Click() {
   // The crack check takes l0 and e only from a compute that gave them.
   m.handed.l0 = r.ok && !r.tension ? r.l0 : 0;
   m.handed.e = r.ok ? r.e : 0;
+  m.handed.eccentricKind = r.ok ? r.memberKind : 0;
   Show(r);
   if (r.ok) choices_.Remember(ChoicesInForce());
   p_.MemberComputed(*values);
