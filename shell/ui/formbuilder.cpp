@@ -109,19 +109,19 @@ QWidget* FormBuilder::SymbolCell(const BoxSpec& box) {
   return cell;
 }
 
-void FormBuilder::ColumnsTable(const TableSpec& spec) {
-  const int n = static_cast<int>(spec.boxes.size());
-  const int perLine = spec.perLine > 0 ? spec.perLine : n;
+void FormBuilder::ColumnsTable(const TableSpec& table) {
+  const int n = static_cast<int>(table.boxes.size());
+  const int perLine = table.perLine > 0 ? table.perLine : n;
   int maxHeading = 0;
-  for (const auto& b : spec.boxes) maxHeading = std::max<int>(maxHeading, b.heading.size());
+  for (const auto& b : table.boxes) maxHeading = std::max<int>(maxHeading, b.heading.size());
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(2);
-  const bool hasGroups = !spec.groups.empty();
+  const bool hasGroups = !table.groups.empty();
   const int rowsPerLine = (hasGroups ? 1 : 0) + maxHeading + 2;
   for (int i = 0; i < n; ++i) {
-    const BoxSpec& box = spec.boxes[i];
+    const BoxSpec& box = table.boxes[i];
     const int line = i / perLine;
     const int col = i % perLine;
     int row = line * (rowsPerLine + 1) + (hasGroups ? 1 : 0);
@@ -136,11 +136,11 @@ void FormBuilder::ColumnsTable(const TableSpec& spec) {
     row += maxHeading;
     grid->addWidget(SymbolCell(box), row, col);
     QLineEdit* e = MakeBox(box.name, box.designText, form_);
-    if (spec.readOnly) e->setReadOnly(true);
+    if (table.readOnly) e->setReadOnly(true);
     grid->addWidget(e, row + 1, col);
     RegisterBox(box);
   }
-  for (const GroupHeading& g : spec.groups) {
+  for (const GroupHeading& g : table.groups) {
     const int line = g.firstBox / perLine;
     QLabel* l = MakeLabel({g.name, g.text}, form_);
     l->setAlignment(Qt::AlignCenter);
@@ -150,15 +150,15 @@ void FormBuilder::ColumnsTable(const TableSpec& spec) {
   layout_->addLayout(grid);
 }
 
-void FormBuilder::RowsTable(const TableSpec& spec) {
-  const int n = static_cast<int>(spec.boxes.size());
-  const int groups = spec.perLine > 0 ? spec.perLine : 1;
+void FormBuilder::RowsTable(const TableSpec& table) {
+  const int n = static_cast<int>(table.boxes.size());
+  const int groups = table.perLine > 0 ? table.perLine : 1;
   const int perGroup = (n + groups - 1) / groups;
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(3);
   for (int i = 0; i < n; ++i) {
-    const BoxSpec& box = spec.boxes[i];
+    const BoxSpec& box = table.boxes[i];
     const int group = i / perGroup;
     const int row = i % perGroup;
     const int c = group * 5;
@@ -166,7 +166,7 @@ void FormBuilder::RowsTable(const TableSpec& spec) {
     grid->addWidget(h, row, c);
     grid->addWidget(SymbolCell(box), row, c + 1);
     QLineEdit* e = MakeBox(box.name, box.designText, form_);
-    if (spec.readOnly) e->setReadOnly(true);
+    if (table.readOnly) e->setReadOnly(true);
     grid->addWidget(e, row, c + 2);
     if (group + 1 < groups) grid->setColumnMinimumWidth(c + 3, 24);
     RegisterBox(box);
@@ -174,9 +174,9 @@ void FormBuilder::RowsTable(const TableSpec& spec) {
   layout_->addLayout(grid);
 }
 
-void FormBuilder::Table(const TableSpec& spec) {
-  if (!spec.heading.text.isEmpty() || !spec.heading.name.isEmpty()) {
-    QLabel* h = MakeLabel(spec.heading, form_);
+void FormBuilder::Table(const TableSpec& table) {
+  if (!table.heading.text.isEmpty() || !table.heading.name.isEmpty()) {
+    QLabel* h = MakeLabel(table.heading, form_);
     QFont f = h->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.2);
@@ -184,10 +184,10 @@ void FormBuilder::Table(const TableSpec& spec) {
     h->setAlignment(Qt::AlignCenter);
     layout_->addWidget(h);
   }
-  if (spec.shape == TableShape::Columns)
-    ColumnsTable(spec);
+  if (table.shape == TableShape::Columns)
+    ColumnsTable(table);
   else
-    RowsTable(spec);
+    RowsTable(table);
 }
 
 std::vector<QPushButton*> FormBuilder::Buttons(const std::vector<ButtonSpec>& buttons) {

@@ -125,7 +125,7 @@ class FormBuilder {
   // A paragraph of text that wraps with the window's width.
   QLabel* Paragraph(const Run& run);
   // A table of boxes.
-  void Table(const TableSpec& spec);
+  void Table(const TableSpec& table);
   // A row of buttons.
   std::vector<QPushButton*> Buttons(const std::vector<ButtonSpec>& buttons);
   // A row that starts with a label (may be empty) and holds option buttons.
@@ -185,8 +185,8 @@ class FormBuilder {
 
  private:
   QWidget* SymbolCell(const BoxSpec& box);
-  void ColumnsTable(const TableSpec& spec);
-  void RowsTable(const TableSpec& spec);
+  void ColumnsTable(const TableSpec& table);
+  void RowsTable(const TableSpec& table);
   void RegisterBox(const BoxSpec& box);
 
   Form* form_;
