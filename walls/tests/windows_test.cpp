@@ -412,6 +412,8 @@ TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
   NewProject("sg");
   QWidget* f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
+  // Only the gravity-wall data window has an empty title bar.
+  EXPECT_EQ(f4->windowTitle(), "Form4");
   EXPECT_EQ(TextOf(f4, "Label1"), "半重力式挡土墙基本资料");
   EXPECT_EQ(TextOf(f4, "Label28"), "φ");
   EXPECT_EQ(TextOf(f4, "Label84"), "γ");
@@ -424,6 +426,7 @@ TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
   EXPECT_EQ(TextOf(f4, "Message"), "");
   QWidget* f5 = TopLevel("Form5");
   ASSERT_NE(f5, nullptr);
+  EXPECT_EQ(f5->windowTitle(), "Form5");
   // The reference script's "step 2" wall, rounded as the results file keeps it.
   EXPECT_EQ(Boxes(f5, 1, 9),
             QStringList({"213.72", "221.15", "47.65", "83.25", "399.27", "0.42", "138.11", "39.35", "3.51"}));
