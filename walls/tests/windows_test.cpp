@@ -383,6 +383,13 @@ TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
   QWidget* f2 = OpenForm2();
   EXPECT_EQ(TextOf(f2, "Message"), "");
   EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+  // The sluice wall's older file: the angle used goes to the φ box (Text5).
+  WriteFile("ozhq.dat", "0.4,0.8,1.5,4.5,5,4,2,18,10,1100,130,31000,1.6\r\n38.27572,38.27572\r\n");
+  QWidget* f6 = OpenForm6();
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 1, 14), QStringList({"0.4", "0.8", "1.5", "4.5", "38.27572", "5", "4", "2", "18", "10",
+                                           "1100", "130", "31000", "1.6"}));
   // A short file leaves the starting texts and says which file.
   WriteFile("qdt.dat", "4,0.6,2\r\n");
   f2->close();
