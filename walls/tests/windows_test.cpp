@@ -383,6 +383,13 @@ TEST_F(KetrovaWindows, OlderDataFileReopensWithTheAngleItHolds) {
   QWidget* f2 = OpenForm2();
   EXPECT_EQ(TextOf(f2, "Message"), "");
   EXPECT_EQ(Boxes(f2, 1, 22), kWall);
+  // The sluice wall's older file: the angle used goes to the φ box (Text5).
+  WriteFile("ozhq.dat", "0.4,0.8,1.5,4.5,5,4,2,18,10,1100,130,31000,1.6\r\n38.27572,38.27572\r\n");
+  QWidget* f6 = OpenForm6();
+  ASSERT_NE(f6, nullptr);
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 1, 14), QStringList({"0.4", "0.8", "1.5", "4.5", "38.27572", "5", "4", "2", "18", "10",
+                                           "1100", "130", "31000", "1.6"}));
   // A short file leaves the starting texts and says which file.
   WriteFile("qdt.dat", "4,0.6,2\r\n");
   f2->close();
@@ -412,6 +419,8 @@ TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
   NewProject("sg");
   QWidget* f4 = OpenForm4();
   ASSERT_NE(f4, nullptr);
+  // Only the gravity-wall data window has an empty title bar.
+  EXPECT_EQ(f4->windowTitle(), "Form4");
   EXPECT_EQ(TextOf(f4, "Label1"), "半重力式挡土墙基本资料");
   EXPECT_EQ(TextOf(f4, "Label28"), "φ");
   EXPECT_EQ(TextOf(f4, "Label84"), "γ");
@@ -424,6 +433,7 @@ TEST_F(KetrovaWindows, SemiGravityWallFromDataToResults) {
   EXPECT_EQ(TextOf(f4, "Message"), "");
   QWidget* f5 = TopLevel("Form5");
   ASSERT_NE(f5, nullptr);
+  EXPECT_EQ(f5->windowTitle(), "Form5");
   // The reference script's "step 2" wall, rounded as the results file keeps it.
   EXPECT_EQ(Boxes(f5, 1, 9),
             QStringList({"213.72", "221.15", "47.65", "83.25", "399.27", "0.42", "138.11", "39.35", "3.51"}));

@@ -76,7 +76,7 @@ GravityWallInputs InputsOf(const std::vector<float>& v) {
 
 // ---------------------------------------------------------------- Form2
 
-Form2::Form2(Program& program) : WallDataWindow(program, "Form2") {
+Form2::Form2(Program& program) : WallDataWindow(program, "Form2", QString()) {
   FormBuilder b(this);
   b.Title({"Label1", "重力式挡土墙基本资料"});
   TableSpec section{{"Label2", "墙身断面尺寸表"}, SectionBoxes()};

@@ -18,7 +18,8 @@ using shell::FormBuilder;
 
 // ---------------------------------------------------------------- data window
 
-WallDataWindow::WallDataWindow(Program& program, const QString& name) : Form(name, QString()), p_(program) {}
+WallDataWindow::WallDataWindow(Program& program, const QString& name, const QString& title)
+    : Form(name, title), p_(program) {}
 
 void WallDataWindow::ParametersAndWaterStop(FormBuilder& b, const std::vector<shell::BoxSpec>& parameters) {
   shell::TableSpec table{{"Label4", "设 计 参 数 表"}, parameters};

@@ -77,7 +77,7 @@ SemiGravityInputs InputsOf(const std::vector<float>& v) {
 
 // ---------------------------------------------------------------- Form4
 
-Form4::Form4(Program& program) : WallDataWindow(program, "Form4") {
+Form4::Form4(Program& program) : WallDataWindow(program, "Form4", "Form4") {
   FormBuilder b(this);
   b.Title({"Label1", "半重力式挡土墙基本资料"});
   TableSpec section{{"Label2", "墙身断面尺寸表"}, SectionBoxes()};

@@ -140,7 +140,8 @@ class WallDataWindow : public shell::Form {
   void Command3_Click();  // the dimension drawing
 
  protected:
-  WallDataWindow(Program& program, const QString& name);
+  // `title` is the title bar's text (the gravity-wall window has none).
+  WallDataWindow(Program& program, const QString& name, const QString& title);
 
   // The design-parameter table (rows of two boxes), then the water-stop hint
   // and its two options, bound to the program-wide choice.
