@@ -129,6 +129,15 @@ void Output(FlexuralResult& r, const Work& w, const Materials& m) {
 
 FlexuralResult Failure(std::string message) { return FailedResult<FlexuralResult>(std::move(message)); }
 
+// The design moment and the structure coefficient that the stepping can take:
+// a negative moment puts the tension on the other face, and a coefficient of
+// 0 or less makes every section "carry" it with the minimum steel.
+std::string LoadProblem(float M, float gammaD) {
+  if (!(M >= 0)) return "弯矩 M 不应小于 0（请按弯矩绝对值计算受拉一侧的钢筋），未进行计算。";
+  if (!(gammaD > 0)) return "结构系数 γd 应大于 0，未进行计算。";
+  return std::string();
+}
+
 }  // namespace
 
 float MinimumReinforcementRatio(float structuralElement, float steelGrade) {
@@ -157,6 +166,7 @@ FlexuralResult RectFlexuralCase(const RectFlexuralInputs& in, const Materials& m
   if (!(in.h0 > in.ac))
     return Failure("截面有效高度 ho 应大于受压钢筋保护层厚度 a'，未进行计算。");
   if (!(in.Asc >= 0)) return Failure(kNegativeCompressionSteel);
+  if (auto problem = LoadProblem(in.M, in.gammaD); !problem.empty()) return Failure(problem);
 
   Section s;
   s.h0 = in.h0;
@@ -194,6 +204,7 @@ FlexuralResult TSectionFlexuralCase(const TSectionFlexuralInputs& in, const Mate
     return Failure("受压翼缘厚度 h'f 过大（h'f/2 不小于截面有效高度 ho = h - a），未进行计算。");
   constexpr const char* kNarrowFlange = "受压翼缘宽度 b'f 不应小于腹板宽度 b，未进行计算。";
   if (in.hfc > 0 && in.bfc < in.b) return Failure(kNarrowFlange);
+  if (auto problem = LoadProblem(in.M, in.gammaD); !problem.empty()) return Failure(problem);
 
   Section s;
   s.h0 = h0;
