@@ -133,7 +133,7 @@ FlexuralResult Failure(std::string message) { return FailedResult<FlexuralResult
 // a negative moment puts the tension on the other face, and a coefficient of
 // 0 or less makes every section "carry" it with the minimum steel.
 std::string LoadProblem(float M, float gammaD) {
-  if (!(M >= 0)) return "弯矩 M 不应小于 0（请按弯矩绝对值计算受拉一侧的钢筋），未进行计算。";
+  if (!(M >= 0)) return "弯矩设计值 M 不应小于 0，未进行计算。";
   if (!(gammaD > 0)) return "结构系数 γd 应大于 0，未进行计算。";
   return std::string();
 }

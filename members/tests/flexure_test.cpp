@@ -325,7 +325,7 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       {Rect(25, 46, -2, 3.5f, 120), "受压钢筋面积 A's 不应小于 0"},
       // A hogging moment typed with its sign, or a structure coefficient
       // left at 0, would otherwise design the minimum steel.
-      {Rect(25, 46, 0, 3.5f, -120), "弯矩 M 不应小于 0"},
+      {Rect(25, 46, 0, 3.5f, -120), "弯矩设计值 M 不应小于 0"},
       {Rect(25, 46, 0, 3.5f, 120, 0), "结构系数 γd 应大于 0"},
       {Rect(25, 46, 0, 3.5f, 120, -1.2f), "结构系数 γd 应大于 0"},
   };
@@ -354,7 +354,7 @@ TEST(FlexuralFailures, ImpossibleSectionsGetAMessage) {
       // No flange thickness, no moment: the flange "carries" it, but a
       // rectangle narrower than the web is no section.
       {TSec(25, 70, 0, 0, 0, 5, 3.5f, 0), "不应小于腹板宽度"},
-      {TSec(25, 70, 80, 10, 0, 5, 3.5f, -300), "弯矩 M 不应小于 0"},
+      {TSec(25, 70, 80, 10, 0, 5, 3.5f, -300), "弯矩设计值 M 不应小于 0"},
       {TSec(25, 70, 80, 10, 0, 5, 3.5f, 300, 0), "结构系数 γd 应大于 0"},
   };
   for (const auto& c : tsecs) {
