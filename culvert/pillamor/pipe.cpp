@@ -99,7 +99,6 @@ PipeResults Results(const PipeInputs& in, double value, double mu, float R, floa
   return r;
 }
 
-
 PipeResults HeadLoss(const PipeInputs& in, OutletState outlet) {
   if (auto m = CommonChecks(in, outlet); !m.empty()) return Fail(m);
   StartOutlet(outlet);
