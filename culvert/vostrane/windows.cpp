@@ -89,12 +89,7 @@ void ArrayTable(shell::Form* form, FormBuilder& b, const std::vector<ArrayRow>& 
 }
 
 QLabel* TableHeading(shell::Form* form, FormBuilder& b, const shell::Run& run) {
-  QLabel* h = FormBuilder::MakeLabel(run, form);
-  QFont f = h->font();
-  f.setBold(true);
-  f.setPointSizeF(f.pointSizeF() * 1.2);
-  h->setFont(f);
-  h->setAlignment(Qt::AlignCenter);
+  QLabel* h = FormBuilder::TableHeading(run, form);
   b.layout()->addWidget(h);
   return h;
 }

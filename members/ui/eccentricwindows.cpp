@@ -222,7 +222,7 @@ EccentricWindow::EccentricWindow(Program& program, bool tSection)
   {
     QHBoxLayout* title = b.Row();
     title->addStretch(1);
-    title->addWidget(TableHeading({"Label44", ""}, this));
+    title->addWidget(FormBuilder::TableHeading({"Label44", ""}, this));
     title->addSpacing(40);
     title->addWidget(FormBuilder::MakeLabel({QString(), U8("计算类型")}, this));
     title->addSpacing(6);

@@ -331,7 +331,7 @@ FlexuralWindow::FlexuralWindow(Program& program, bool tSection)
   b.Gap(6);
 
   // Results table; two groups side by side keep it compact.
-  b.layout()->addWidget(TableHeading({"Label51", "正截面受弯承载力计算成果表"}, this));
+  b.layout()->addWidget(FormBuilder::TableHeading({"Label51", "正截面受弯承载力计算成果表"}, this));
   b.layout()->addLayout(ResultGrid(this, ResultRows(tSection), 6));
   b.Gap(4);
   b.Line({{"Label59", ""}});
@@ -492,16 +492,6 @@ void FlexuralWindow::Command6_Click() { p_.OpenForm8(); }
 void FlexuralWindow::Command4_Click() { p_.OpenForm9(); }
 
 // ---------------------------------------------------------------- results tables
-
-QLabel* TableHeading(const Run& run, QWidget* parent) {
-  QLabel* h = FormBuilder::MakeLabel(run, parent);
-  QFont f = h->font();
-  f.setBold(true);
-  f.setPointSizeF(f.pointSizeF() * 1.2);
-  h->setFont(f);
-  h->setAlignment(Qt::AlignCenter);
-  return h;
-}
 
 QGridLayout* ResultGrid(QWidget* form, const std::vector<ResultRow>& rows, int groupColumns) {
   auto* grid = new QGridLayout;

@@ -164,8 +164,6 @@ struct ResultRow {
   QString unit;
 };
 
-// A bold centred heading of a results table.
-QLabel* TableHeading(const shell::Run& run, QWidget* parent);
 // The results table of a member window in two groups side by side, each
 // `groupColumns` grid columns wide; the boxes are read-only.
 QGridLayout* ResultGrid(QWidget* form, const std::vector<ResultRow>& rows, int groupColumns);

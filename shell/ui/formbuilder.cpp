@@ -21,6 +21,16 @@ QLabel* FormBuilder::MakeLabel(const Run& run, QWidget* parent) {
   return l;
 }
 
+QLabel* FormBuilder::TableHeading(const Run& run, QWidget* parent) {
+  QLabel* h = MakeLabel(run, parent);
+  QFont f = h->font();
+  f.setBold(true);
+  f.setPointSizeF(f.pointSizeF() * 1.2);
+  h->setFont(f);
+  h->setAlignment(Qt::AlignCenter);
+  return h;
+}
+
 QLineEdit* FormBuilder::MakeBox(const QString& name, const QString& designText, QWidget* parent) {
   auto* e = new QLineEdit(designText, parent);
   e->setObjectName(name);
@@ -175,15 +185,8 @@ void FormBuilder::RowsTable(const TableSpec& table) {
 }
 
 void FormBuilder::Table(const TableSpec& table) {
-  if (!table.heading.text.isEmpty() || !table.heading.name.isEmpty()) {
-    QLabel* h = MakeLabel(table.heading, form_);
-    QFont f = h->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    h->setFont(f);
-    h->setAlignment(Qt::AlignCenter);
-    layout_->addWidget(h);
-  }
+  if (!table.heading.text.isEmpty() || !table.heading.name.isEmpty())
+    layout_->addWidget(TableHeading(table.heading, form_));
   if (table.shape == TableShape::Columns)
     ColumnsTable(table);
   else

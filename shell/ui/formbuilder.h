@@ -166,6 +166,9 @@ class FormBuilder {
   // Helpers that make single named widgets.
   static QLabel* MakeLabel(const Run& run, QWidget* parent);
   static QLineEdit* MakeBox(const QString& name, const QString& designText, QWidget* parent);
+  // The heading of a table: bold, a fifth larger than the window's type,
+  // centred.
+  static QLabel* TableHeading(const Run& run, QWidget* parent);
 
   // Label helpers, for windows that lay out their own rows.
   // A label in small type (three quarters of the window's), aligned low as a

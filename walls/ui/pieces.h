@@ -85,13 +85,7 @@ inline QLineEdit* ResultBox(QWidget* parent, int number) {
 }
 
 inline QLabel* TableHeading(QWidget* parent, const QString& text) {
-  QLabel* h = shell::FormBuilder::MakeLabel({QString(), text}, parent);
-  QFont f = h->font();
-  f.setBold(true);
-  f.setPointSizeF(f.pointSizeF() * 1.2);
-  h->setFont(f);
-  h->setAlignment(Qt::AlignCenter);
-  return h;
+  return shell::FormBuilder::TableHeading({QString(), text}, parent);
 }
 
 
