@@ -146,6 +146,10 @@ RowResult RowProcedure(const CulvertData& c, const Row& row) {
         next = Next::Pressure;
         break;
       }
+      // A start depth h − i·L at or below the inlet floor makes σ zero or
+      // negative: the weir would never pass Q and the trial would climb into
+      // the semi-pressure or pressure formulas, giving an inlet depth that
+      // has nothing to do with this free-surface culvert.
       if (!(r.hs > 0.0f)) return Failure(r, messages::kNoStartDepth);
       if (WeirAt(c, r.hs, t.H, vh) > Q) {
         if (sgl(8.0 * t.H) > c.L) return Accept(r, t.H, Regime::ShortCulvert);

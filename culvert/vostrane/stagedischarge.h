@@ -87,7 +87,10 @@ struct StageDischargeResults {
 // All rows. A slope of exactly 0 is computed as 0.00001.
 StageDischargeResults StageDischargeCase(const CulvertData& c, const std::vector<Row>& rows);
 
-// The number of rows C: a whole number from 0 to 10; false otherwise.
+// The number of rows C: a whole number from 0 to 10; false otherwise. A
+// count such as 2.5 is a typing slip that names no number of rows, and one
+// above 10 names rows the window does not have: both are refused before the
+// save rather than read as some other count.
 bool ValidRowCount(float C);
 
 namespace messages {

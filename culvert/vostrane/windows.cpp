@@ -117,7 +117,10 @@ Form1::Form1(Program& program) : Form("Form1", "Form1"), p_(program) {
           {{}, "1.5D 时，为半压力流或压力流；3）H > 1.5D 时，为非淹没压力流或淹没压力流。"}});
   b.Line({{{}, "4. L < 8H 时为短洞，否则为长洞（L 为洞长，H 为进口水深）。"}});
   b.Line({{{}, "5. 短洞无压流按《水闸设计规范》SL 265-2001 的宽顶堰计算，流量系数采用 0.36，侧收缩系数采用 0.95。"}});
-  // The coefficients the semi-pressure computation uses.
+  // The coefficients that the semi-pressure formula computes with (0.67 and
+  // 0.74, those of flared or curved wing walls): printed notes that named
+  // other coefficients than those behind the depths shown would misreport
+  // the method.
   b.Line({{{}, "6. 半压力流公式中流量系数 m 采用 0.67，"}, {"Label20", ""}, {{}, " 采用 0.74。"}});
   b.Line({{{}, "7. 其余见“Quimbrel”程序编制说明。 "}});
   b.Gap(10);

@@ -6,6 +6,8 @@
 
 #include "testsupport.h"
 
+#include <QLabel>
+
 
 using namespace testsupport;
 using vostrane::ArrayBox;
@@ -57,6 +59,20 @@ TEST_F(VostraneWindows, MainWindowNotesSymbolsAndButtons) {
   // The open button needs no case choice.
   Click(form1_, "Command1");
   EXPECT_NE(TopLevel("Form2"), nullptr);
+}
+
+// Note 6 names the coefficients of the semi-pressure formula: the printed
+// notes give the 0.67 and 0.74 that the row procedure computes with (not
+// 0.625 and 0.735, the coefficients of a conical-slope inlet, which would
+// tell the engineer of a method other than the one whose depths are shown).
+TEST_F(VostraneWindows, NoteSixGivesTheSemiPressureCoefficientsComputedWith) {
+  QString notes;
+  for (const QLabel* l : form1_->findChildren<QLabel*>()) notes += l->text() + "|";
+  EXPECT_TRUE(notes.contains("6. 半压力流公式中流量系数 m 采用 0.67，|β| 采用 0.74。")) << notes.toStdString();
+  EXPECT_FALSE(notes.contains("0.625")) << notes.toStdString();
+  EXPECT_FALSE(notes.contains("0.735")) << notes.toStdString();
+  EXPECT_EQ(vostrane::kSemiPressureM, 0.67);
+  EXPECT_EQ(vostrane::kSemiPressureBeta, 0.74);
 }
 
 TEST_F(VostraneWindows, NewProjectComputesSavesAndShows) {
