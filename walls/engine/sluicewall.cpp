@@ -167,9 +167,12 @@ SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
   };
 
   // The fill over the back below the water table weighs the saturated
-  // γ2 + 10 wherever it lies: a wedge of the sloped part while the water
-  // table is on the slope, or the whole slope and the lower part of the
-  // column above it once the water table stands higher.
+  // γ2 + 10 wherever it lies (γ2 is the buoyant weight; the water standing
+  // over the slope presses on it as well): a wedge of the sloped part while
+  // the water table is on the slope, or the whole slope and the lower part
+  // of the column above it once the water table stands higher. So the
+  // forces carry on without a step as the water table passes the top of the
+  // slope, and the wedge never grows wider than the slope itself.
   const double gs = g2 + kW;
   auto columnSplit = [&](Load& l, double t, double w, double slopeArea, double stemHeight) {
     l.Add(kConcrete * B0 * stemHeight, t / 2.0 - B0 / 2.0);

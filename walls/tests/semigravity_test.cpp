@@ -164,6 +164,28 @@ TEST(SemiGravityWallCase, WaterInsideTheBaseSlabWetsNoFill) {
   ExpectRel(r.sections[2].K, 14.8140282, "K3", 1e-6);
 }
 
+TEST(SemiGravityWallCase, ToeWaterIsContinuousAtTheTopOfTheThickening) {
+  // B4 = 0.6, B5 = 0.4, H4 = 0.5, H5 = 0.9. With the front water at H5 the
+  // water over the thickening is the triangle with its 0.4 m side at x = B4,
+  // centroid B4 + B5/3: W = 10·(0.4·0.4/2 + 0.4·0.6) = 3.2,
+  // M = 0.8·(0.6 + 0.4/3) + 2.4·0.3 = 1.3066667 (by hand). The deeper-water
+  // formula (the whole rectangle less the concrete triangle at B4 + 2B5/3)
+  // reaches the same values from above; an arm of B4 + 2s/3 would give
+  // 1.4133333 at H5 and jump. Water at the stem face also loads the toe root
+  // with the same triangle (arm 2B5/3 from the root) on both sides of H5.
+  SemiGravityInputs in = Wall();
+  in.h2 = 0.9f;
+  const SemiGravityResults at = SemiGravityWallCase(in, NoWaterStop);
+  in.h2 = 0.90001f;
+  const SemiGravityResults above = SemiGravityWallCase(in, NoWaterStop);
+  ASSERT_TRUE(at.ok && above.ok);
+  ExpectRel(at.Wtoe, 3.2, "W_toe at H5");
+  ExpectRel(at.Mtoe, 1.3066667, "M_toe at H5", 1e-7);
+  EXPECT_NEAR(above.Mtoe, at.Mtoe, 1e-3);
+  EXPECT_NEAR(above.Wtoe, at.Wtoe, 1e-3);
+  EXPECT_NEAR(above.sections[3].M, at.sections[3].M, 1e-3);
+}
+
 TEST(SemiGravityWallCase, CaseBoundariesCompareAsSingles) {
   SemiGravityInputs in = Wall();
   // h1 = H4 exactly: dry.
