@@ -47,7 +47,9 @@ struct Mat {
 // e0 is measured from the centroid of the gross section, which lies yt
 // above the tension edge and yc below the compression edge (h/2 both for a
 // rectangle): e, the distance of the axial force from the tension steel, is
-// η·e0 + yt − a, and the small-eccentricity e' is yc − a' − e0.
+// η·e0 + yt − a, and the small-eccentricity e' is yc − a' − e0. Adding h/2
+// to an e0 taken from the centroid would leave the lever arm of N about the
+// tension steel short by yt − h/2 on a T section, and the steel with it.
 struct Eccentricities {
   float e0c = 0, z1 = 0, z2 = 0, eta = 0, e = 0, ec = 0;
   bool large = false;
