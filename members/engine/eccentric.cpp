@@ -47,7 +47,9 @@ struct Mat {
 // e0 is measured from the centroid of the gross section, which lies yt
 // above the tension edge and yc below the compression edge (h/2 both for a
 // rectangle): e, the distance of the axial force from the tension steel, is
-// η·e0 + yt − a, and the small-eccentricity e' is yc − a' − e0.
+// η·e0 + yt − a, and the small-eccentricity e' is yc − a' − e0. Adding h/2
+// to an e0 taken from the centroid would leave the lever arm of N about the
+// tension steel short by yt − h/2 on a T section, and the steel with it.
 struct Eccentricities {
   float e0c = 0, z1 = 0, z2 = 0, eta = 0, e = 0, ec = 0;
   bool large = false;
@@ -143,21 +145,20 @@ EccentricResult RectEccentricCase(const RectEccentricInputs& in, const MemberSta
   const bool tension = kind == RectEccentricTension;
   const Materials& mat = s.materials;
   // Choices: materials, element and arrangement for both kinds; for
-  // compression the member shape, and then the end restraint of a straight
-  // member or the arch type of an arch.
+  // compression the member shape and the end restraint of a straight
+  // member; for a member marked as an arch, of either kind, the arch type
+  // and the length of its axis.
   std::vector<std::string> missing;
   if (mat.concreteGrade == 0) missing.push_back("混凝土强度等级");
   if (mat.steelGrade == 0) missing.push_back("钢筋级别");
   if (s.StructuralElement == 0) missing.push_back("构件类型");
   if (s.SteelArrangement == 0) missing.push_back("钢筋布置方式");
   const bool arch = s.MemberShape == 2;
-  if (!tension) {
-    if (s.MemberShape == 0) missing.push_back("构件型式");
-    if (arch && s.ArchType == 0) missing.push_back("拱结构型式");
-    if (!arch && s.EndRestraint == 0) missing.push_back("构件两端约束情况");
-  }
+  if (!tension && s.MemberShape == 0) missing.push_back("构件型式");
+  if (arch && s.ArchType == 0) missing.push_back("拱结构型式");
+  if (!tension && !arch && s.EndRestraint == 0) missing.push_back("构件两端约束情况");
   if (!missing.empty()) return Failure(Missing(missing));
-  if (!tension && arch && !(in.S > 0))
+  if (arch && !(in.S > 0))
     return Failure("构件为拱形时构件拱轴线长 S 应大于 0，基本资料已保存，未进行计算。");
   if (!(in.b > 0)) return Failure("截面宽度 b 应大于 0，未进行计算。");
   if (!(in.h0 > 0)) return Failure("截面有效高度 ho 应大于 0，未进行计算。");
@@ -363,7 +364,10 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
   if (!(h0 > 0)) return Failure("截面有效高度 ho = h - a 应大于 0（截面总高应大于保护层厚度），未进行计算。");
   if (!(h0 > in.ac)) return Failure("截面有效高度 ho = h - a 应大于受压钢筋保护层厚度 a'，未进行计算。");
   if (!(in.hfc >= 0) || !(in.hfc < in.h)) return Failure("受压翼缘厚度 h'f 应不小于 0 且小于截面总高 h，未进行计算。");
-  if (!(in.bfc >= in.b)) return Failure("受压翼缘宽度 b'f 不应小于腹板宽度 b，未进行计算。");
+  // Without a flange thickness there is no flange: the section is the web
+  // rectangle, whatever b'f says.
+  constexpr const char* kNarrowFlange = "受压翼缘宽度 b'f 不应小于腹板宽度 b，未进行计算。";
+  if (in.hfc > 0 && !(in.bfc >= in.b)) return Failure(kNarrowFlange);
   if (!(in.N > 0)) return Failure("轴向力设计值 N 应大于 0，未进行计算。");
   if (!(in.M >= 0)) return Failure("弯矩设计值 M 不应小于 0，未进行计算。");
   if (!(in.gammaD > 0)) return Failure("结构系数 γd 应大于 0，未进行计算。");
@@ -384,6 +388,8 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
   // within the flange, a second pass takes the rectangle b'f wide.
   for (int pass = 0; pass < 2; ++pass) {
     const bool rect = pass == 1;
+    // A rectangle b'f wide narrower than the web is no section.
+    if (rect && !(bfc >= in.b)) return Failure(kNarrowFlange);
     const float b = rect ? bfc : in.b;
     const double bd = b, hfc = rect ? 0.0 : in.hfc, over = rect ? 0.0 : static_cast<double>(bfc) - in.b;
     const float minArea = sgl(static_cast<double>(rhoMin) * b * h0 / 100);

@@ -37,7 +37,10 @@ void FinishResults(ShearResult& r, const BentUpCarry& c) {
   r.Vc = sgl(RoundTo(static_cast<double>(c.Vc) / 1000, 2));
   r.d = c.in.d;
   r.n = c.in.n;
-  r.stirrupsAlone = !(r.Vsb > 0);
+  // The note that no bent-up bars are needed goes with a bent-up capacity of
+  // nothing after rounding; a negative one (the chosen stirrups carry more
+  // than the shear) shows as "----" without it.
+  r.stirrupsAlone = r.Vsb == 0;
   r.rhoSvMin = c.choices.rhoSvMin;
   r.belowMinimumRatio = sgl(100.0 * c.rhoSv) < c.choices.rhoSvMin;
   if (r.belowMinimumRatio) r.rhoSvPercent = sgl(RoundTo(100.0 * c.rhoSv, 3));
@@ -219,8 +222,6 @@ ShearResult ShearSecondPass(float sc, float angleDegrees, BentUpCarry& carry) {
   const float Vsb = sgl(fy * 100 * Asb * sinA);
   r.Asb = sgl(RoundTo(Asb, 2));
   r.Vsb = sgl(RoundTo(static_cast<double>(Vsb) / 1000, 2));
-  // The stirrups of the chosen spacing carry it alone: no bent-up bars.
-  if (!(r.Asb > 0)) r.Asb = r.Vsb = 0;
   r.Vsv = sgl(RoundTo(static_cast<double>(r.VsvN) / 1000, 2));
   r.s = sc;
   if (!shell::AllFinite({r.Asb, r.Vsb, r.Vsv})) return Failure(kOutOfRange);

@@ -359,6 +359,9 @@ TEST(RectEccentric, MissingChoicesAndImpossibleDataGetAMessage) {
       // An arch needs its materials too.
       {{.concrete = 0, .shape = 2, .arch = 1}, RectEccentricCompression, "尚未选取混凝土强度等级"},
       {{.shape = 2, .arch = 1}, RectEccentricCompression, "拱轴线长 S 应大于 0"},
+      // A tension member marked as an arch needs its arch type and S too.
+      {{.shape = 2, .arch = 0}, RectEccentricTension, "尚未选取拱结构型式"},
+      {{.shape = 2, .arch = 3}, RectEccentricTension, "拱轴线长 S 应大于 0"},
   };
   for (const Case& c : cases) {
     const auto r = RectEccentricCase(Rect(30, 46, 300, 4, 4, 100, 300), State(c.c), c.kind);
@@ -368,6 +371,14 @@ TEST(RectEccentric, MissingChoicesAndImpossibleDataGetAMessage) {
   // A straight tension member needs no end restraint.
   EXPECT_TRUE(RectEccentricCase(Rect(30, 46, 300, 4, 4, 100, 300), State({.shape = 0, .restraint = 0}),
                                 RectEccentricTension).ok);
+  // With them the arch computes in tension as a straight member: l0 plays no part.
+  const auto straight = RectEccentricCase(Rect(30, 46, 300, 4, 4, 100, 300), State({.restraint = 0}),
+                                          RectEccentricTension);
+  const auto arch = RectEccentricCase(Rect(30, 46, 300, 4, 4, 100, 300, 1.2f, 800),
+                                      State({.shape = 2, .arch = 2, .restraint = 0}), RectEccentricTension);
+  ASSERT_TRUE(arch.ok) << arch.error;
+  EXPECT_EQ(arch.As, straight.As);
+  EXPECT_EQ(arch.Asc, straight.Asc);
   struct Data { RectEccentricInputs in; const char* words; };
   const Data data[] = {
       {Rect(0, 46, 300, 4, 4, 100, 300), "截面宽度 b 应大于 0"},
@@ -474,6 +485,22 @@ TEST(TSectionEccentric, SmallEccentricityCarriesTheFlangeForce) {
   EXPECT_EQ(r.farSteelNote, 5);
   EXPECT_NEAR(r.As, 7.1560, 1e-4);
   EXPECT_EQ(Labels(r)["Label81"], "小偏压");
+}
+
+TEST(TSectionEccentric, WithoutAFlangeThicknessTheSectionIsTheWebRectangle) {
+  // b'f 0, h'f 0: the rectangle 30 × 50 of the rectangular window's case
+  // with M 120, N 300, a = a' = 4, fixed and hinged (python: e0 = 40 about
+  // mid-height, e = 61, A's at the minimum 2.76; x and As as pinned there).
+  const auto t = TSectionEccentricCase(TSec(30, 50, 300, 0, 0, 4, 4, 120, 300), State({.restraint = 2}));
+  ASSERT_TRUE(t.ok) << t.error;
+  EXPECT_FALSE(t.fellBack);
+  EXPECT_FLOAT_EQ(t.e0, 40);
+  EXPECT_FLOAT_EQ(t.e, 61);
+  EXPECT_FLOAT_EQ(t.Asc, 2.76f);
+  const auto rect = RectEccentricCase(Rect(30, 46, 300, 4, 4, 120, 300), State({.restraint = 2}),
+                                      RectEccentricCompression);
+  EXPECT_EQ(t.As, rect.As);
+  EXPECT_EQ(t.x, rect.x);
 }
 
 TEST(TSectionEccentric, MissingChoicesAndImpossibleSections) {

@@ -71,11 +71,21 @@ TEST(ShearDesign, TightSpacingAsksForBentUpBarsThenComputesThem) {
   r = ShearSecondPass(12, 45, carry);
   EXPECT_FLOAT_EQ(r.Asb, 3.76f);
   EXPECT_FLOAT_EQ(r.Vsb, 82.34f);
-  // A chosen spacing so close that the stirrups carry it all: no bent-up bars.
+  // A chosen spacing so close that the stirrups carry more than the shear:
+  // python Vsv = 242.782, Asb = −2.70444, Vsb = −59.2821; the negative
+  // values are kept (the window shows "----") and carry no note.
   ShearFirstPass(in, Member(RectFlexural), kOtherI, carry);
   r = ShearSecondPass(5, 45, carry);
   ASSERT_EQ(r.outcome, ShearOutcome::Results);
-  EXPECT_EQ(r.Asb, 0);
+  EXPECT_FLOAT_EQ(r.Vsv, 242.78f);
+  EXPECT_FLOAT_EQ(r.Asb, -2.7f);
+  EXPECT_FLOAT_EQ(r.Vsb, -59.28f);
+  EXPECT_FALSE(r.stirrupsAlone);
+  // The spacing at which the stirrups carry exactly γd·V − Vc (python
+  // 6.6153154): Vsb rounds to 0 and the note says no bent-up bars are needed.
+  ShearFirstPass(in, Member(RectFlexural), kOtherI, carry);
+  r = ShearSecondPass(6.6153f, 45, carry);
+  ASSERT_EQ(r.outcome, ShearOutcome::Results);
   EXPECT_EQ(r.Vsb, 0);
   EXPECT_TRUE(r.stirrupsAlone);
 }
