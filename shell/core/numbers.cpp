@@ -82,6 +82,45 @@ std::string SingleToText(float value) {
   return std::string(buffer, end);
 }
 
+std::string DoubleToText(double value) {
+  if (!std::isfinite(value)) return std::string();
+  if (value == 0.0) return "0";
+  // Fifteen significant digits in exponent form give the digits and the
+  // decimal exponent; they are then laid out as a plain decimal.
+  char buffer[64];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+  if (ec != std::errc()) return std::string();
+  const std::string text(buffer, end);
+  const std::size_t ePos = text.find('e');
+  const bool negative = text.front() == '-';
+  std::string digits;
+  for (std::size_t i = negative ? 1 : 0; i < ePos; ++i)
+    if (text[i] != '.') digits += text[i];
+  const int exponent = std::stoi(text.substr(ePos + 1));
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out;
+  if (exponent < 0) {
+    out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+    out = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+  } else {
+    out = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+          digits.substr(static_cast<std::size_t>(exponent) + 1);
+  }
+  return negative ? "-" + out : out;
+}
+
+std::string DoubleFieldText(double value) {
+  if (!std::isfinite(value)) return std::string();
+  if (value == 0.0) return "0";
+  char buffer[400];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (ec != std::errc()) return std::string();
+  return std::string(buffer, end);
+}
+
 double RoundTo(double x, int k) {
   const double scale = std::pow(10.0, k);
   return std::floor(x * scale + 0.5) / scale;

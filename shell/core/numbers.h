@@ -22,6 +22,16 @@ std::optional<float> TextToSingle(std::string_view text);
 // A non-finite value has no text and yields "".
 std::string SingleToText(float value);
 
+// Plain decimal text of a double shown in full in a box: its value to 15
+// significant digits (the default decimal text of a double), trailing zeros
+// dropped, never an exponent, no leading blank (5.55, 9.49281279201282,
+// -164.612859081757, 0.0000001). Minus zero is "0". A non-finite value has no text and yields "".
+std::string DoubleToText(double value);
+
+// Plain decimal text of a double as a data-file field: the shortest digits
+// that read back to the same double, never an exponent; "" where non-finite.
+std::string DoubleFieldText(double value);
+
 // floor(x * 10^k + 0.5) / 10^k in double precision: half-up rounding of a
 // result to k decimals before it is shown.
 double RoundTo(double x, int k);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+using shell::DoubleFieldText;
+using shell::DoubleToText;
 using shell::ResultText;
 using shell::RoundTo;
 using shell::SingleToText;
@@ -68,6 +70,41 @@ TEST(SingleToText, RoundTripsEverySingleOfASweep) {
       EXPECT_EQ(*back, w);
     }
   }
+}
+
+TEST(DoubleToText, FifteenSignificantDigitsAsAPlainDecimal) {
+  struct Case {
+    double value;
+    const char* text;
+  } cases[] = {
+      {5.550000000000001, "5.55"},
+      {9.492812792012824, "9.49281279201282"},
+      {-164.61285908175722, "-164.612859081757"},
+      {0.1 + 0.2, "0.3"},
+      {0.9999999999999999, "1"},
+      {27.37, "27.37"},
+      {36600.0, "36600"},
+      {1e-7, "0.0000001"},
+      {-0.000123456789012345678, "-0.000123456789012346"},
+      {123456789012345678.0, "123456789012346000"},
+      {99999.9999999999951, "100000"},
+      {0.0, "0"},
+      {-0.0, "0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DoubleToText(c.value), c.text) << c.text;
+  EXPECT_EQ(DoubleToText(std::nan("")), "");
+  EXPECT_EQ(DoubleToText(-std::numeric_limits<double>::infinity()), "");
+}
+
+TEST(DoubleFieldText, ReadsBackToTheSameDouble) {
+  EXPECT_EQ(DoubleFieldText(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(DoubleFieldText(1e-7), "0.0000001");
+  EXPECT_EQ(DoubleFieldText(27.37), "27.37");
+  EXPECT_EQ(DoubleFieldText(36600.0), "36600");
+  EXPECT_EQ(DoubleFieldText(-0.0), "0");
+  EXPECT_EQ(DoubleFieldText(std::nan("")), "");
+  for (double v = 1e-9; v < 1e12; v = v * 1.731 + 1e-12)
+    EXPECT_EQ(std::stod(DoubleFieldText(v)), v);
 }
 
 TEST(RoundTo, HalfUpToKDecimals) {

@@ -7,6 +7,7 @@
 
 namespace ketrova {
 
+using shell::DoubleFieldText;
 using shell::RoundTo;
 using shell::sgl;
 
@@ -86,15 +87,6 @@ void AddField(std::string& line, const std::string& text) {
 }
 
 }  // namespace
-
-std::string DoubleToText(double x) {
-  if (!std::isfinite(x)) return std::string();
-  if (x == 0.0) return "0";
-  char buf[400];
-  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-  if (r.ec != std::errc()) return std::string();
-  return std::string(buf, r.ptr);
-}
 
 SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
   SluiceWallResults r;
@@ -222,9 +214,9 @@ std::string TransferFileText(const SluiceWallInputs& in, const SluiceWallResults
   const SectionSteel& a = r.steel[0];
   const SectionSteel& b = r.steel[1];
   std::string line = ",";  // two empty fields
-  for (double v : {a.As, b.As}) AddField(line, DoubleToText(v));
+  for (double v : {a.As, b.As}) AddField(line, DoubleFieldText(v));
   for (float v : {a.h0, b.h0}) AddField(line, shell::SingleToText(v));
-  for (double v : {a.AsPrime, b.AsPrime, a.e0, b.e0, a.N, b.N, a.e, b.e}) AddField(line, DoubleToText(v));
+  for (double v : {a.AsPrime, b.AsPrime, a.e0, b.e0, a.N, b.N, a.e, b.e}) AddField(line, DoubleFieldText(v));
   for (float v : {a.h, b.h, in.Rg, in.Rf}) AddField(line, shell::SingleToText(v));
   for (float v : {in.B0, in.B1, in.H1, in.H2, in.phi, in.C, in.h1, in.h2, in.gamma1, in.gamma2, in.Rw,
                   in.Rf, in.Rg, in.K})
@@ -236,16 +228,16 @@ std::string ForceResultsText(const SluiceWallInputs& in, const SluiceWallResults
   std::string line;
   const SectionSteel& a = r.steel[0];
   const SectionSteel& b = r.steel[1];
-  line = DoubleToText(r.Mm);
-  AddField(line, DoubleToText(r.Nm));
+  line = DoubleFieldText(r.Mm);
+  AddField(line, DoubleFieldText(r.Nm));
   AddField(line, shell::SingleToText(r.tm));
-  AddField(line, DoubleToText(a.As));
-  AddField(line, DoubleToText(a.AsPrime));
-  AddField(line, DoubleToText(r.Mb));
-  AddField(line, DoubleToText(r.Nb));
+  AddField(line, DoubleFieldText(a.As));
+  AddField(line, DoubleFieldText(a.AsPrime));
+  AddField(line, DoubleFieldText(r.Mb));
+  AddField(line, DoubleFieldText(r.Nb));
   AddField(line, shell::SingleToText(in.B1));
-  AddField(line, DoubleToText(b.As));
-  AddField(line, DoubleToText(b.AsPrime));
+  AddField(line, DoubleFieldText(b.As));
+  AddField(line, DoubleFieldText(b.AsPrime));
   AddField(line, shell::SingleToText(sgl(r.friction.phid)));
   return line + "\r\n";
 }

@@ -96,8 +96,4 @@ struct CrackResult {
 // Section i (0 half height, 1 wall bottom).
 CrackResult CrackCheck(const CrackSections& s, int i, const Bars& bars);
 
-// Plain decimal text of a double: the shortest digits that read back to it,
-// never an exponent; "" for a non-finite value.
-std::string DoubleToText(double x);
-
 }  // namespace ketrova

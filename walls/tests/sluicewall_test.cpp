@@ -5,6 +5,7 @@
 // below the water table saturated, γ2 + 10) and the pressure integrated over
 // the height (Simpson, 20000 steps); π = 3.14159.
 #include "tests/examplewalls.h"
+#include "numbers.h"
 #include "sluicewall.h"
 
 #include <gtest/gtest.h>
@@ -202,7 +203,7 @@ TEST(SluiceWallFiles, TransferFileLayoutAndItsChecks) {
   }
   f.push_back(cur);
   ASSERT_EQ(f.size(), 18u + 14u);
-  EXPECT_EQ(f[2], DoubleToText(r.steel[0].As));
+  EXPECT_EQ(f[2], shell::DoubleFieldText(r.steel[0].As));
   EXPECT_EQ(f[4], "46.333336");  // h0 = h − 7 as a single
   EXPECT_EQ(f[5], "73");
   EXPECT_EQ(f[10], "36600");  // N in newtons
@@ -261,15 +262,6 @@ TEST(SluiceCrackCheck, BarsAndTheSurfaceFactor) {
   const CrackSections s = ParseTransferFile(TransferFileText(in, SluiceWallCase(in)));
   EXPECT_FALSE(CrackCheck(s, 0, {0, 0, 0, 0}).ok);
   EXPECT_FALSE(CrackCheck(s, 0, {1.6, -2, 0, 0}).ok);
-}
-
-TEST(DoubleToText, PlainDecimal) {
-  EXPECT_EQ(DoubleToText(27.37), "27.37");
-  EXPECT_EQ(DoubleToText(0.1 + 0.2), "0.30000000000000004");
-  EXPECT_EQ(DoubleToText(-0.0), "0");
-  EXPECT_EQ(DoubleToText(1e-7), "0.0000001");
-  EXPECT_EQ(DoubleToText(36600.0), "36600");
-  EXPECT_EQ(DoubleToText(std::nan("")), "");
 }
 
 }  // namespace

@@ -244,11 +244,11 @@ void Form6::Command1_Click() {
   const SectionSteel& a = r.steel[0];
   const SectionSteel& b = r.steel[1];
   const std::pair<const char*, std::string> shown[] = {
-      {"Text15", DoubleToText(r.Mm)},      {"Text16", DoubleToText(r.Nm)},
-      {"Text17", shell::SingleToText(r.tm)}, {"Text18", DoubleToText(a.As)},
-      {"Text19", DoubleToText(a.AsPrime)}, {"Text20", DoubleToText(r.Mb)},
-      {"Text21", DoubleToText(r.Nb)},      {"Text22", shell::SingleToText(in.B1)},
-      {"Text23", DoubleToText(b.As)},      {"Text24", DoubleToText(b.AsPrime)},
+      {"Text15", shell::DoubleToText(r.Mm)},      {"Text16", shell::DoubleToText(r.Nm)},
+      {"Text17", shell::SingleToText(r.tm)}, {"Text18", shell::DoubleToText(a.As)},
+      {"Text19", shell::DoubleToText(a.AsPrime)}, {"Text20", shell::DoubleToText(r.Mb)},
+      {"Text21", shell::DoubleToText(r.Nb)},      {"Text22", shell::SingleToText(in.B1)},
+      {"Text23", shell::DoubleToText(b.As)},      {"Text24", shell::DoubleToText(b.AsPrime)},
       {"Text39", shell::SingleToText(static_cast<float>(r.friction.phid))}};
   for (const auto& [box, text] : shown) Box(box)->setText(Q(text));
 
@@ -294,9 +294,9 @@ void Form6::Command2_Click() {
       continue;
     }
     const int first = i == 0 ? 29 : 36;
-    Box(QString("Text%1").arg(first))->setText(Q(DoubleToText(c.Kf)));
-    Box(QString("Text%1").arg(first + 1))->setText(Q(DoubleToText(c.width)));
-    Box(QString("Text%1").arg(first + 2))->setText(Q(DoubleToText(c.edgeMPa)));
+    Box(QString("Text%1").arg(first))->setText(Q(shell::DoubleToText(c.Kf)));
+    Box(QString("Text%1").arg(first + 1))->setText(Q(shell::DoubleToText(c.width)));
+    Box(QString("Text%1").arg(first + 2))->setText(Q(shell::DoubleToText(c.edgeMPa)));
   }
 }
 
