@@ -82,7 +82,8 @@ std::string MustBePositive(const std::string& quantity) { return quantity + "必
 const char* const kVelocityHeadOutOfRange =
     "行近流速 V 过大，流速水头 1.1V²/19.62 超出单精度数的范围，无法计算";
 const char* const kNoStartDepth =
-    "洞进口内水深 hs = h − i·L 不大于 0，无压流（宽顶堰）公式不适用";
+    "流量过小，临界水深取至 0.001 m 为 0，且 h − i·L 不大于 0：洞进口内水深 hs 不大于 0，"
+    "无压流（宽顶堰）公式不适用";
 const char* const kNegativeSlope = "洞身比降 i 为负值，长洞正常水深及水面曲线无法计算";
 const char* const kNormalDepthNotConverged =
     "正常水深试算未收敛（正常水深不在 0～100 m 之间或达不到精度）";
@@ -116,8 +117,12 @@ float ApproachVelocityHead(float V) {
 
 float StartDepth(float Q, float h, float B, float i, float L) {
   const float hk = sgl(shell::RoundTo(0.467 * std::pow(double(Q) / B, 2.0 / 3.0), 3));
-  if (h >= hk) return sgl(double(h) - double(i) * L);
-  return hk;
+  // The depth just inside the inlet never lies below the critical depth of
+  // the flow: where the outlet depth less the fall of the bed does (a steep
+  // barrel, an outlet depth only a little above hk, a free outfall with
+  // h − i·L at or below 0), the inlet controls and the start is hk.
+  const float fallen = sgl(double(h) - double(i) * L);
+  return fallen >= hk ? fallen : hk;
 }
 
 RowResult RowProcedure(const CulvertData& c, const Row& row) {
@@ -146,10 +151,11 @@ RowResult RowProcedure(const CulvertData& c, const Row& row) {
         next = Next::Pressure;
         break;
       }
-      // A start depth h − i·L at or below the inlet floor makes σ zero or
-      // negative: the weir would never pass Q and the trial would climb into
-      // the semi-pressure or pressure formulas, giving an inlet depth that
-      // has nothing to do with this free-surface culvert.
+      // A start depth at or below the inlet floor (only where hk rounds to 0
+      // for a vanishing discharge and h − i·L is not above it) makes σ zero
+      // or negative: the weir would never pass Q and the trial would climb
+      // into the semi-pressure or pressure formulas, giving an inlet depth
+      // that has nothing to do with this free-surface culvert.
       if (!(r.hs > 0.0f)) return Failure(r, messages::kNoStartDepth);
       if (WeirAt(c, r.hs, t.H, vh) > Q) {
         if (sgl(8.0 * t.H) > c.L) return Accept(r, t.H, Regime::ShortCulvert);

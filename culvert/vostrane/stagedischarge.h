@@ -71,8 +71,10 @@ PressureCoefficient PressureFlowCoefficient(const CulvertData& c);
 // The approach velocity head vh = 1.1·V²/19.62 (stored).
 float ApproachVelocityHead(float V);
 
-// The start depth: hk = RoundTo(0.467·(Q/B)^(2/3), 3); h − i·L where h ≥ hk,
-// else hk. `i` is the slope as computed (0 already replaced).
+// The start depth: hk = RoundTo(0.467·(Q/B)^(2/3), 3); the larger of h − i·L
+// (stored) and hk, since the depth inside the inlet cannot lie below the
+// critical depth of its flow. `i` is the slope as computed (0 already
+// replaced).
 float StartDepth(float Q, float h, float B, float i, float L);
 
 // The inlet depth of one row. `c.i` is the slope as computed.

@@ -102,6 +102,44 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"long culvert, zero slope", Culvert(2, 1.5f, 60, 0, 0.014f, 0.3f, 0.5f), 2, 0.6f,
                 0.7943975329399109f, Regime::LongCulvert}));
 
+// Outlet depths at or above hk whose h − i·L lies below it: the inlet cannot
+// lie below the critical depth of its flow, so the trial starts from hk.
+INSTANTIATE_TEST_SUITE_P(
+    InletControlsBelowCriticalDepth, RowTable,
+    ::testing::Values(
+        // B = D = 2, L 60, i 0.01, V 0.5, Q 3, h 1: hk = RoundTo(0.467·1.5^(2/3), 3)
+        // = 0.612 above h − iL = 0.4. By hand (double throughout, vh =
+        // 1.1·0.25/19.62 = 0.0140163): σ = 2.31·x·(1 − x)^0.4 with x = 0.612/H0
+        // gives the weir 2.99851 m³/s at H = 1.006 and 3.00174 at 1.007, and
+        // 8·1.007 < 60. The barrel is steep (Manning normal depth 0.45556
+        // below hc = (1.5²/9.81)^(1/3) = 0.61212), so the profile from h = 1
+        // falls to hc = 0.61212 within the length; with that depth the weir
+        // passes 3.00521 > 3 at the first step, 1.008. Started from
+        // h − iL = 0.4 the row climbed to 1.466.
+        RowCase{"steep barrel, h above hk, h - iL below it",
+                Culvert(2, 2, 60, 0.01f, 0.014f, 0.5f, 0.5f), 3, 1.0f, 1.007995367050171f,
+                Regime::LongCulvert},
+        // The same barrel at a free outfall (h = 0, h − iL = −0.6): computed
+        // from hk like the row above, not refused. Only the start depth
+        // depends on h up to the profile, which begins at max(h, hc) = hc.
+        RowCase{"steep barrel, free outfall", Culvert(2, 2, 60, 0.01f, 0.014f, 0.5f, 0.5f), 3,
+                0.0f, 1.007995367050171f, Regime::LongCulvert},
+        // A mild slope: B 2.7, D 1.2, L 70, i 0.003, V 0.46, ξ 0.5, Q 3.21,
+        // h 0.61. hk = RoundTo(0.467·(3.21/2.7)^(2/3), 3) = 0.524 lies below
+        // h but above h − iL = 0.40. Reference script: 0.8639956 (from 0.40
+        // the row gave 1.0459944, reported as 1.046).
+        RowCase{"mild slope, h a little above hk",
+                Culvert(2.7f, 1.2f, 70, 0.003f, 0.014f, 0.46f, 0.5f), 3.21f, 0.61f,
+                0.8639956116676331f, Regime::LongCulvert},
+        // A short culvert at a free outfall (h − iL = −0.025): the start is
+        // hk = 0.467, as for the row "short, start at hk" with h = 0.2.
+        RowCase{"short, free outfall", kShort, 2, 0.0f, 0.7739960551261902f,
+                Regime::ShortCulvert},
+        // B 2, D 1.5, L 20, i 0.05, Q 1, h 0.5: h − iL = −0.5, hk =
+        // RoundTo(0.467·0.5^(2/3), 3) = 0.294; reference script 0.4869975.
+        RowCase{"long, h - iL below the bed", Culvert(2, 1.5f, 20, 0.05f, 0.014f, 0.3f, 0.5f), 1,
+                0.5f, 0.48699751496315f, Regime::LongCulvert}));
+
 TEST(RowProcedure, EightTimesHEqualToLIsLong) {
   // h below hk, so the start depth 0.467 and the first passing depth
   // 0.77399606 do not depend on L. With L = 8·0.77399606 exactly the culvert
@@ -156,8 +194,16 @@ TEST(RowProcedure, PressureSearchesMeetTheirClosedForms) {
 TEST(RowProcedure, StartDepth) {
   // hk = RoundTo(0.467·(Q/B)^(2/3), 3): Q/B = 8 gives 0.467·4 = 1.868.
   EXPECT_FLOAT_EQ(StartDepth(16, 0.5f, 2, 0.005f, 5), 1.868f);
-  // h equal to hk takes h − iL.
-  EXPECT_FLOAT_EQ(StartDepth(16, 1.868f, 2, 0.005f, 5), static_cast<float>(1.868f - 0.025));
+  // h − iL is compared with hk, not h: h = hk (h − iL = 1.843) starts at hk,
+  // and so does h − iL at or below 0.
+  EXPECT_EQ(StartDepth(16, 1.868f, 2, 0.005f, 5), 1.868f);
+  EXPECT_EQ(StartDepth(16, 1.88f, 2, 0.005f, 5), 1.868f);
+  EXPECT_EQ(StartDepth(16, 0.0f, 2, 0.005f, 5), 1.868f);
+  EXPECT_EQ(StartDepth(16, 0.01f, 2, 0.005f, 5), 1.868f);
+  // h − iL equal to hk or above it is the start.
+  EXPECT_FLOAT_EQ(StartDepth(16, 1.893f, 2, 0.005f, 5), 1.868f);
+  EXPECT_FLOAT_EQ(StartDepth(16, 2.5f, 2, 0.005f, 5), 2.475f);
+  EXPECT_EQ(StartDepth(16, 1.893f, 2, 0.0f, 5), 1.893f);
   // Q/B = 1.5: 0.467·1.3103707 = 0.6119431, rounded 0.612.
   EXPECT_FLOAT_EQ(StartDepth(3, 0.5f, 2, 0.005f, 5), 0.612f);
   EXPECT_FLOAT_EQ(ApproachVelocityHead(0.3f), static_cast<float>(1.1 * 0.09 / 19.62));
@@ -196,9 +242,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RowFault{"Q = 0", kShort, 0, 0.6f, "流量 Q 必须大于 0"},
         RowFault{"Q < 0", kShort, -2, 0.6f, "流量 Q 必须大于 0"},
-        // h − iL = 0.5 − 1 < 0 with h above hk: σ would be negative.
-        RowFault{"start depth below the bed", Culvert(2, 1.5f, 20, 0.05f, 0.014f, 0.3f, 0.5f), 1,
-                 0.5f, messages::kNoStartDepth},
+        // Q/B = 5e-7: hk = RoundTo(0.467·6.3e-5, 3) = 0, and h − iL = −0.025:
+        // no depth inside the inlet for the weir.
+        RowFault{"no start depth", kShort, 1.0e-6f, 0.0f, messages::kNoStartDepth},
         RowFault{"negative slope, long", Culvert(2, 1.5f, 60, -0.002f, 0.014f, 0.3f, 0.5f), 2,
                  0.6f, messages::kNegativeSlope},
         RowFault{"n = 0, long", Culvert(2, 1.5f, 60, 0.002f, 0.0f, 0.3f, 0.5f), 2, 0.6f,

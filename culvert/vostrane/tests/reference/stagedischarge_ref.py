@@ -58,7 +58,9 @@ def row(B, D, L, i, n, V, xi, Q, h):
     if h > D:
         return pressure(True)
     hk = f32(round_to(0.467 * (Q / B) ** (2 / 3), 3))
-    hs = f32(h - i * L) if h >= hk else hk
+    # The inlet cannot lie below the critical depth of its flow: the larger
+    # of h - iL and hk (a free outfall, h - iL <= 0, starts at hk too).
+    hs = max(f32(h - i * L), hk)
     H = f32(hs + 0.001)
     while True:
         if d12 < H <= d15:
