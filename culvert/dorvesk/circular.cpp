@@ -185,8 +185,11 @@ CircularResults CircularDiameterAndSlopeCase(const CircularInputs& in) {
   // -(ξ1 + ξ2)·V²/2g; an allowed loss at or below that is never reached.
   const double V = in.V;
   const double limit = -(static_cast<double>(in.xi1) + in.xi2) * V * V / TwoG;
+  // The limit is shown in full: rounded to the 3 decimals of the result
+  // boxes it could fall below the typed Z (−0.0197 against −0.01955 read
+  // "不大于 -0.02") and the sentence would be false.
   if (!(in.Z > limit))
-    return Fail("允许水头损失 Z 不大于 " + shell::ResultText(limit, 3) +
+    return Fail("允许水头损失 Z 不大于 " + shell::DoubleToText(limit) +
                 " m（洞径无限加大时总水头损失趋近的值 -(ξ1+ξ2)V²/19.62），任何洞径都达不到，未给出成果。");
   float D = in.h;
   for (int step = 1; step <= MaxSteps; ++step) {

@@ -10,7 +10,9 @@
 
 #include <chrono>
 #include <cmath>
+#include <ostream>
 #include <random>
+#include <string>
 
 using namespace dorvesk;
 
@@ -276,6 +278,42 @@ TEST(CircularDepthStepSearch, DischargeBeyondPartFullShowsThePressureHint) {
   EXPECT_TRUE(r.pressureFlow);
   EXPECT_EQ(r.message, "提示： 管径偏小 、纵坡偏缓，管内为压力流，欲形成无压流态需加大管径或纵坡");
 }
+
+// ---- The allowed loss that no diameter reaches ---------------------------------
+
+// As D grows Z falls toward −(ξ1 + ξ2)·V²/19.62; an allowed loss at or below
+// that is refused with the limit in the message, and the sentence "Z 不大于
+// <limit>" holds for the Z typed. Limits by hand: 0.55·0.835² = 0.38347375,
+// /19.62 = 0.0195450427; 0.55·0.64/19.62 = 0.0179408776 (ξ1 and ξ2 as the
+// singles 0.15 and 0.4, digits of python3 '%.15g'). Rounded to 3 decimals
+// the first two read −0.02 and −0.018, below the typed Z.
+struct UnreachableLoss {
+  float V, Z;
+  const char* limit;  // as the message shows it
+};
+void PrintTo(const UnreachableLoss& c, std::ostream* os) { *os << "V " << c.V << ", Z " << c.Z; }
+class UnreachableAllowedLoss : public ::testing::TestWithParam<UnreachableLoss> {};
+
+TEST_P(UnreachableAllowedLoss, MessageStatesATrueLimit) {
+  const UnreachableLoss c = GetParam();
+  CircularInputs in = With(Example(), 0.8f, 0, 0, c.Z);
+  in.V = c.V;
+  const CircularResults r = CircularDiameterAndSlopeCase(in);
+  ASSERT_FALSE(r.ok);
+  const std::string head = "允许水头损失 Z 不大于 ";
+  ASSERT_EQ(r.message.rfind(head, 0), 0u) << r.message;
+  const std::string shown = r.message.substr(head.size(), r.message.find(" m", head.size()) - head.size());
+  EXPECT_EQ(shown, c.limit);
+  EXPECT_LE(static_cast<double>(c.Z), std::stod(shown)) << r.message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Case3, UnreachableAllowedLoss,
+    ::testing::Values(UnreachableLoss{0.835f, -0.0197f, "-0.0195450427422374"},
+                      UnreachableLoss{0.8f, -0.0179409f, "-0.0179408775800108"},
+                      UnreachableLoss{0.8f, -0.03f, "-0.0179408775800108"},
+                      // V = 0: the limit is 0 (never "-0"), met by Z = 0.
+                      UnreachableLoss{0.0f, 0.0f, "0"}));
 
 // ---- Impossible data: a message, never a hang or a number ---------------------
 

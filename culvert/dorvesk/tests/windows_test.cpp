@@ -201,6 +201,14 @@ TEST_F(DorveskWindows, ImpossibleDataGivesAMessageAndBlankResults) {
   Click(f8, "Command2");
   EXPECT_NE(TextOf(f8, "Message").indexOf("达不到"), -1);
   EXPECT_EQ(Results(f8), QStringList({"", "", "", "", ""}));
+  // The limit −0.55·0.835²/19.62 = −0.019545 in full: −0.0197 is not
+  // above it (to 3 decimals it would read −0.02, which −0.0197 is above).
+  Type(f8, "Text7", "0.835");
+  Type(f8, "Text5", "-0.0197");
+  Click(f8, "Command2");
+  EXPECT_NE(TextOf(f8, "Message").indexOf("允许水头损失 Z 不大于 -0.0195450427422374 m"), -1)
+      << TextOf(f8, "Message").toStdString();
+  EXPECT_EQ(Results(f8), QStringList({"", "", "", "", ""}));
   SaveWindowPng(f8, "dorvesk-Form8-unreachable");
 }
 
