@@ -12,7 +12,9 @@ std::string Num(float x) { return shell::SingleToText(x); }
 
 // A table fit for interpolation: at least two rows, depths increasing from
 // row to row (equal depths in the first two rows would divide by zero, and
-// a depth that falls back makes the straight lines meaningless).
+// a depth that falls back makes the straight lines meaningless), and values
+// that do not fall as the depth rises. `valueWords` and `unit` name the
+// value column in the message.
 std::optional<std::string> CheckTable(const DepthTable& t, const std::string& title,
                                       const std::string& valueWords, const std::string& unit) {
   const std::size_t n = t.depth.size();
