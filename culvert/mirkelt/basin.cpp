@@ -30,6 +30,9 @@ constexpr std::array<SubmergenceRow, 19> SubmergenceTable = {{
     {0.90f, 0.71f}, {0.92f, 0.651f}, {0.95f, 0.535f}, {1.0f, 0.0f},
 }};
 
+const char* const HeadTooLow =
+    "收缩水深迭代无解（收缩水深不小于上游总能头 T，上游总能头不足以通过设计流量），未得出成果，请检查基本资料。";
+
 BasinResults Failed(std::string message) {
   BasinResults r;
   r.ok = false;
@@ -158,6 +161,11 @@ BasinResults StillingBasinCase(const BasinInputs& in, float basinType) {
     hc = ContractedDepthIteration(q1, in.B, T);
     if (!(hc > 0.0f))
       return Failed("上游总能头 T 不大于 0 或单宽流量过小，收缩水深为 0，无法计算跃后水深，请检查基本资料。");
+    // A contracted depth that the iteration left at or above the total head
+    // is no depth: the head of this pass cannot pass the discharge. The
+    // conjugate and basin depths worked from it would be meaningless, and
+    // so would every later pass that starts from them.
+    if (!(hc < T)) return Failed(HeadTooLow);
     h2 = ConjugateDepthDiverging(in.Q, hc, in.B1, in.B2);
     if (!std::isfinite(h2)) return Failed("跃后水深无法计算，请检查基本资料。");
 
@@ -249,11 +257,6 @@ BasinResults StillingBasinCase(const BasinInputs& in, float basinType) {
   }
   if (!finished)
     return Failed("消力池深迭代计算 " + std::to_string(MaxPasses) + " 次仍未收敛，未得出成果，请检查基本资料。");
-
-  // A contracted depth that the iteration left at or above the total head is
-  // no depth: the head cannot pass the discharge.
-  if (!(hc < T))
-    return Failed("收缩水深迭代无解（收缩水深不小于上游总能头 T，上游总能头不足以通过设计流量），未得出成果，请检查基本资料。");
 
   // Results.
   dNew = ToHundredths(dNew);

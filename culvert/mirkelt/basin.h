@@ -106,7 +106,9 @@ struct BasinResults {
 
 // The whole computation of Form4 for the basin kind `basinType` (the
 // program-wide BasinType). `in.xi` is the coefficient in force (after
-// LocalLossApplies).
+// LocalLossApplies). A pass whose contracted depth does not stay below its
+// total head T ends the computation there with no results: that head cannot
+// pass the discharge.
 BasinResults StillingBasinCase(const BasinInputs& in, float basinType);
 
 }  // namespace mirkelt

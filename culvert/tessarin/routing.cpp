@@ -12,8 +12,11 @@ std::string Num(float x) { return shell::SingleToText(x); }
 
 // A table fit for interpolation: at least two rows, depths increasing from
 // row to row (equal depths in the first two rows would divide by zero, and
-// a depth that falls back makes the straight lines meaningless).
-std::optional<std::string> CheckTable(const DepthTable& t, const std::string& title) {
+// a depth that falls back makes the straight lines meaningless), and values
+// that do not fall as the depth rises. `valueWords` and `unit` name the
+// value column in the message.
+std::optional<std::string> CheckTable(const DepthTable& t, const std::string& title,
+                                      const std::string& valueWords, const std::string& unit) {
   const std::size_t n = t.depth.size();
   if (n < 2 || t.value.size() != n) {
     return "“" + title + "”表至少要有 2 组关系值才能插值（现有 " + std::to_string(n) +
@@ -24,6 +27,16 @@ std::optional<std::string> CheckTable(const DepthTable& t, const std::string& ti
       return "“" + title + "”表中的上游水深应逐组增大，第 " + std::to_string(k) + " 组（" +
              Num(t.depth[k - 1]) + " m）与第 " + std::to_string(k + 1) + " 组（" + Num(t.depth[k]) +
              " m）不符，无法插值，请改正后再计算。";
+    }
+  }
+  // A pond that stores less, or a culvert that passes less, at a greater
+  // depth has no balance that means anything. Equal neighbours are a level
+  // stretch of the curve and stay allowed.
+  for (std::size_t k = 1; k < n; ++k) {
+    if (t.value[k] < t.value[k - 1]) {
+      return "“" + title + "”表中的" + valueWords + "应随上游水深增大而不减小，第 " + std::to_string(k + 1) +
+             " 组的" + valueWords + "（" + Num(t.value[k]) + " " + unit + "）小于第 " + std::to_string(k) +
+             " 组的（" + Num(t.value[k - 1]) + " " + unit + "），演算无意义，请改正后再计算。";
     }
   }
   return std::nullopt;
@@ -44,6 +57,8 @@ int RowsOfCount(float n) {
   return rows;
 }
 
+bool IsWholeCount(float n) { return std::isfinite(n) && std::floor(n) == n; }
+
 std::optional<float> TableInterpolation(float h, const DepthTable& t) {
   const std::size_t n = std::min(t.depth.size(), t.value.size());
   for (std::size_t k = 1; k < n; ++k) {
@@ -53,6 +68,8 @@ std::optional<float> TableInterpolation(float h, const DepthTable& t) {
       return shell::sgl(y0 + (y1 - y0) / (x1 - x0) * (static_cast<double>(h) - x0));
     }
   }
+  // The last depth itself lies within the table: its value is the last row's.
+  if (n >= 2 && h == t.depth[n - 1]) return t.value[n - 1];
   return std::nullopt;
 }
 
@@ -60,8 +77,8 @@ std::string StorageTableTitle() { return "上游水深～容积关系值"; }
 std::string RatingTableTitle() { return "上游水深～涵洞过水流量关系值"; }
 
 RoutingResults FloodRoutingCase(const RoutingInputs& in) {
-  if (auto m = CheckTable(in.storage, StorageTableTitle())) return Failure(*m);
-  if (auto m = CheckTable(in.rating, RatingTableTitle())) return Failure(*m);
+  if (auto m = CheckTable(in.storage, StorageTableTitle(), "容积", "m³")) return Failure(*m);
+  if (auto m = CheckTable(in.rating, RatingTableTitle(), "涵洞泄量", "m³/s")) return Failure(*m);
   if (!(in.dt > 0.0f)) return Failure("时段长应大于 0，请改正后再计算。");
 
   RoutingResults r;
@@ -77,7 +94,7 @@ RoutingResults FloodRoutingCase(const RoutingInputs& in) {
       const std::optional<float> q = TableInterpolation(h, in.rating);
       const std::optional<float> v = q ? TableInterpolation(h, in.storage) : std::nullopt;
       if (!q || !v) {
-        // Beyond the last depth of a table there is no value to try: the
+        // Above the last depth of a table there is no value to try: the
         // tables do not cover this flood.
         const bool rating = !q;
         const DepthTable& t = rating ? in.rating : in.storage;
@@ -107,6 +124,16 @@ RoutingResults FloodRoutingCase(const RoutingInputs& in) {
                          "），演算无结果；" +
                          (extrapolated ? "上游水深应由涵洞进口底面算起，请将该表补充到 0 m 水深。"
                                        : "请检查该表的涵洞泄量。"));
+        }
+        // Likewise a pond holds no negative volume: below the first depth
+        // of a storage relation that starts above the inlet floor the
+        // straight line of its first two rows falls below zero.
+        if (*v < 0.0f && h < in.storage.depth.front()) {
+          return Failure("第 " + std::to_string(i) + " 时段演算得出的上游水深为 " + Num(h) + " m，“" +
+                         StorageTableTitle() + "”表在此水深的容积为负值（" + Num(*v) +
+                         " m³，低于该表第 1 组水深 " + Num(in.storage.depth.front()) +
+                         " m，由第 1、2 组外延得出），演算无结果；上游水深应由涵洞进口底面算起，"
+                         "请将该表补充到 0 m 水深。");
         }
         r.h[i] = h;
         r.q[i] = *q;

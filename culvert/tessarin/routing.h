@@ -28,6 +28,11 @@ struct Module1 : shell::ProjectValues {};
 // that the window has too few rows.
 int RowsOfCount(float n);
 
+// True where a typed row count is a whole number. A count such as 2.5 would
+// read only the rows up to its integer part and route the flood on fewer
+// rows than meant, so the window takes only whole counts.
+bool IsWholeCount(float n);
+
 // A relation table: depths above the culvert inlet floor (m), increasing from
 // row to row, and the value at each depth (storage m³ or discharge m³/s).
 struct DepthTable {
@@ -37,9 +42,10 @@ struct DepthTable {
 
 // The value at depth h by straight lines between rows: the first row k >= 1
 // whose depth exceeds h (strictly) and the row before it; a depth below row
-// 1 is extrapolated from rows 0 and 1. nullopt where no row's depth exceeds
-// h (the table does not reach that depth). Computed in double precision from
-// the single values, stored as a single.
+// 1 is extrapolated from rows 0 and 1. A depth equal to the last row's lies
+// within the table and gives that row's value; nullopt only above it (the
+// table does not reach that depth). Computed in double precision from the
+// single values, stored as a single.
 std::optional<float> TableInterpolation(float h, const DepthTable& table);
 
 struct RoutingInputs {
@@ -69,10 +75,12 @@ std::string RatingTableTitle();   // 上游水深～涵洞过水流量关系值
 //   W = (Qin(i-1) + Qin(i))/2·Δt·3600 - Δt·(q(i-1) + q(i))/2·3600,
 // both rounded to single precision and compared as singles.
 // Fails with a message (and no results) where a table has fewer than two
-// rows or depths that do not increase, the period length is not positive,
-// a period needs depths beyond either table, no trial up to 20 m balances,
-// a period balances at a negative culvert discharge (a rating extrapolated
-// below its first depth), or a value leaves the single range.
+// rows, depths that do not increase or values that fall as the depth rises,
+// the period length is not positive, a period needs depths above the last
+// depth of either table, no trial up to 20 m balances, a period balances at
+// a negative culvert discharge (a rating extrapolated below its first depth)
+// or at a negative storage extrapolated below the first depth of a storage
+// relation, or a value leaves the single range.
 RoutingResults FloodRoutingCase(const RoutingInputs& in);
 
 }  // namespace tessarin

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <tuple>
+
 namespace tessarin {
 
 using shell::ButtonSpec;
@@ -413,6 +415,18 @@ void Form2::Command1_Click() {
   auto counts = ReadNumbers({"Text7", "Text8", "Text10"}, results);
   if (!counts) return;
   const float nV = (*counts)[0], nQ = (*counts)[1], dt = (*counts)[2];
+  // A count that is not whole would read only the rows up to its integer
+  // part and route the flood on fewer rows than the engineer meant.
+  for (const auto& [count, title, box] : {std::tuple{nV, StorageTableTitle(), "Text7"},
+                                          std::tuple{nQ, RatingTableTitle(), "Text8"}}) {
+    if (!IsWholeCount(count)) {
+      ClearBoxes(results);
+      SetMessage(U8("“%1”表的组数 %2 不是整数，请改正后再计算（未保存，未计算）。")
+                     .arg(QString::fromStdString(title), QString::fromStdString(shell::SingleToText(count))));
+      Box(box)->setFocus();
+      return;
+    }
+  }
   const int rowsV = RowsOfCount(nV);
   const int rowsQ = RowsOfCount(nQ);
   // The window has 20 rows per table: a larger count names rows that do not

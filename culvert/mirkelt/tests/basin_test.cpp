@@ -211,25 +211,95 @@ TEST(StillingBasinCase, NoJumpShowsNoJumpLength) {
   }
 }
 
+TEST(StillingBasinCase, HeadThatCannotPassTheDischargeStopsThePassesThere) {
+  // The least total head that passes a unit discharge q through the
+  // contracted section is 1.5·(q²/(g·0.95²))^(1/3); below it the contracted
+  // depth runs up to T. Worked by hand at d = 0 (the first pass):
+  struct HeadCase {
+    const char* what;
+    BasinInputs in;
+    float q1;        // discharge of one bore (m³/s)
+    const char* T;   // T of the first pass, to 0.01
+    float leastHead;  // least head that passes q = q1/B
+  };
+  BasinInputs oneBore = Base();
+  // One bore 2.5 m x 2.5 m, deepened basin 2.5 → 3 m, tailwater 2 m, no drop.
+  oneBore.Q = 16;
+  oneBore.H = 2.2f;
+  oneBore.V0 = 0.6f;
+  oneBore.L = 12;
+  oneBore.D = 2.5f;
+  oneBore.B = 2.5f;
+  oneBore.n = 1;
+  oneBore.i = 0.005f;
+  oneBore.P = 0;
+  oneBore.B1 = 2.5f;
+  oneBore.B2 = 3;
+  oneBore.hs = 2.0f;
+  oneBore.xi = 0;
+  BasinInputs twoBores = Base();
+  twoBores.Q = 40;
+  twoBores.hs = 0.3f;
+  twoBores.B2 = 5.5f;
+  twoBores.P = 0.5f;
+  const std::vector<HeadCase> cases = {
+      // T = 1.05·0.6²/19.62 + 2.2 + 0.005·12 = 2.2793; q = 6.4 m²/s:
+      // 1.5·(40.96/(9.81·0.9025))^(1/3) = 1.5·1.6667 = 2.50.
+      {"one bore, q 6.4", oneBore, 16, "2.28", 2.50f},
+      // T = 1.05·0.5²/19.62 + 2 + 0.01·10 + 0.5 = 2.6134; q = 8 m²/s:
+      // 1.5·(64/(9.81·0.9025))^(1/3) = 1.5·1.9333 = 2.90.
+      {"two bores, q 8", twoBores, 20, "2.61", 2.90f},
+  };
+  for (const HeadCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const BasinInputs in = InForce(c.in);
+    const float T = UpstreamTotalHead(in, 0.0f);
+    EXPECT_EQ(T2(T), c.T);
+    EXPECT_LT(T, c.leastHead);
+    EXPECT_GE(ContractedDepthIteration(c.q1, in.B, T), T);
+    // Before, the deepened and combined basins drifted on from the depth
+    // worked from this pass: the one bore showed T 2.65, hc 1.31, h'' 1.87,
+    // d 0, Lj 3.86 (T holding a depth of 0.37 m that was thrown away), the
+    // two bores "did not converge". Now every kind stops at the head.
+    for (float kind : {DeepenedBasin, SillBasin, CombinedBasin}) {
+      BasinResults r = StillingBasinCase(in, kind);
+      EXPECT_FALSE(r.ok) << kind;
+      EXPECT_NE(r.message.find("上游总能头不足以通过设计流量"), std::string::npos) << r.message;
+      EXPECT_EQ(r.message.find("未收敛"), std::string::npos) << r.message;
+    }
+  }
+}
+
 TEST(StillingBasinCase, PassesThatCycleEndWithAMessage) {
-  // 40 m³/s through two 2.5 m bores with T about 2.6 m: the contracted depth
-  // runs above T, and the depths of successive passes cycle through 1.55,
-  // 0.45, 0.05, 7.43, 1.52, 0.44, 0.05, 7.43 ... (reference script).
+  // One bore 3 m x 2.5 m passing 28.8 m³/s (q = 9.6 m²/s): T = 1.05·1.1²/
+  // 19.62 + 2.6 + 0.005·10 + 0.4 + d = 3.1148 + d by hand. The contracted
+  // depth stays below T on every pass (seven updates reach 2.78, 2.00 and
+  // 2.40 m), but the basin depths cycle through 0.1499, 0.0417, 0.0012,
+  // 0.1499 ... m without ever agreeing within 1 % (reference script).
   BasinInputs in = Base();
-  in.Q = 40;
-  in.hs = 0.3f;
-  in.B2 = 5.5f;
-  in.P = 0.5f;
+  in.Q = 28.8f;
+  in.H = 2.6f;
+  in.V0 = 1.1f;
+  in.L = 10;
+  in.D = 2.5f;
+  in.B = 3;
+  in.n = 1;
+  in.i = 0.005f;
+  in.P = 0.4f;
+  in.B1 = 3;
+  in.B2 = 3.5f;
+  in.hs = 1.0f;
+  in = InForce(in);
+  EXPECT_EQ(T2(UpstreamTotalHead(in, 0.0f)), "3.11");
+  for (float d : {0.0f, 0.1499f, 0.0417f, 0.0012f}) {
+    const float T = UpstreamTotalHead(in, d);
+    EXPECT_LT(ContractedDepthIteration(28.8f, 3, T), T) << d;
+  }
   for (float kind : {DeepenedBasin, CombinedBasin}) {
-    BasinResults r = StillingBasinCase(InForce(in), kind);
+    BasinResults r = StillingBasinCase(in, kind);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("未收敛"), std::string::npos) << r.message;
   }
-  // The sill basin has one pass, whose contracted depth 3.03 m lies above
-  // T = 2.61 m: no contracted depth.
-  BasinResults r = StillingBasinCase(InForce(in), SillBasin);
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.message.find("收缩水深"), std::string::npos) << r.message;
 }
 
 TEST(StillingBasinCase, ImpossibleDataGiveAMessageAndNoNumbers) {

@@ -239,11 +239,29 @@ TEST_F(MirkeltWindows, ImpossibleDataAndNonConvergenceShowAMessageAndNoNumbers) 
   EXPECT_TRUE(TextOf(f4, "Message").contains("池末端宽"));
 
   // Passes that cycle (engine tests): a message, no numbers.
-  Fill(f4, {"40", "2", "0.5", "10", "2", "2.5", "2", "0.01", "0.5", "5.5", "5.5", "0.3", "0"});
+  Fill(f4, {"28.8", "2.6", "1.1", "10", "2.5", "3", "1", "0.005", "0.4", "3", "3.5", "1", "0"});
   Click(f4, "Command2");
   EXPECT_EQ(Results(f4), QStringList({"", "", "", "", "", "", ""}));
   EXPECT_TRUE(TextOf(f4, "Message").contains("未收敛"));
   for (const QString& b : ResultBoxes) EXPECT_FALSE(TextOf(f4, b).contains("nan"));
+}
+
+TEST_F(MirkeltWindows, HeadTooLowForTheDischargeShowsTheHeadMessageAndNoResults) {
+  // One bore 2.5 m x 2.5 m passing 16 m³/s: at d = 0, T = 2.28 m by hand,
+  // below the least head 2.50 m that passes q = 6.4 m²/s (engine tests).
+  // Before, the window showed T 2.65, hc 1.31, h'' 1.87, d 0, Lj 3.86 and
+  // a basin length of 2.89.
+  QWidget* f4 = ComputedDeepened();
+  ASSERT_EQ(TextOf(f4, "Text16"), "0.57");
+  Fill(f4, {"16", "2.2", "0.6", "12", "2.5", "2.5", "1", "0.005", "0", "2.5", "3", "2", "0"});
+  Click(f4, "Command2");
+  EXPECT_EQ(Results(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_EQ(HintRow(f4), QStringList({"", "", "", "", "", "", ""}));
+  EXPECT_TRUE(TextOf(f4, "Message").contains("上游总能头不足以通过设计流量")) << TextOf(f4, "Message").toStdString();
+  EXPECT_FALSE(TextOf(f4, "Message").contains("未收敛"));
+  // The data were saved before the computation, as for every compute.
+  EXPECT_EQ(ReadFile("hx.dat"), "16,2.2,0.6,12,2.5,2.5,0.005,0,2.5,3,2,1,0\r\n");
+  SaveWindowPng(f4, "mirkelt-Form4-head-too-low");
 }
 
 TEST_F(MirkeltWindows, NoJumpBlanksTheJumpLengths) {

@@ -208,6 +208,102 @@ TEST(FloodRouting, NegativeDischargeFromARatingExtrapolatedBelowItsFirstDepthIsA
   EXPECT_FLOAT_EQ(r.q[1], 0.065f);
 }
 
+// A steady 4 m³/s into a pond storing 10820·h m³ behind a culvert passing
+// 10·h m³/s, with one table or both ending at 0.5 m. Period 1 by hand:
+// W = 4·3600 − 3600·(0 + 10h)/2 = 14400 − 18000h, S = 10820h; S > W from
+// h > 14400/28820 = 0.499653, so the balance is the trial 0.5 m, the last
+// depth of the table, with q = 5 m³/s and V = 5410 m³. Period 2: W = 5400 −
+// 18000h, S = 10820h − 5410, h > 10810/28820 = 0.375087: 0.376 m, q = 3.76,
+// V = 4068.32. The pond then settles about 4/10 = 0.4 m (reference script).
+TEST(FloodRouting, APeriodThatBalancesAtATablesLastDepthIsRouted) {
+  struct Case {
+    const char* what;
+    DepthTable storage;
+    DepthTable rating;
+  };
+  const Case cases[] = {
+      {"storage ends at 0.5 m", {{0, 0.5f}, {0, 5410}}, {{0, 1}, {0, 10}}},
+      {"rating ends at 0.5 m", {{0, 1}, {0, 10820}}, {{0, 0.5f}, {0, 5}}},
+      {"both end at 0.5 m", {{0, 0.5f}, {0, 5410}}, {{0, 0.5f}, {0, 5}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RoutingInputs in;
+    in.storage = c.storage;
+    in.rating = c.rating;
+    in.inflow.fill(4.0f);
+    const RoutingResults r = FloodRoutingCase(in);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.h[1], 0.5f);
+    EXPECT_EQ(r.q[1], 5.0f);
+    EXPECT_EQ(r.Vt[1], 5410.0f);
+    EXPECT_EQ(r.h[2], 0.376f);
+    EXPECT_FLOAT_EQ(r.q[2], 3.76f);
+    EXPECT_FLOAT_EQ(r.Vt[2], 4068.32f);
+    EXPECT_EQ(r.h[23], 0.401f);
+    EXPECT_EQ(r.h[24], 0.4f);
+  }
+}
+
+// A storage relation that starts at 0.45 m (0 m³) and rises 10000 m³ per
+// metre to 1 m, with a culvert passing 8·h m³/s, under the sample flood.
+// Period 1 by hand: W = 1800 − 1800·8h = 1800 − 14400h, S = 10000·(h −
+// 0.45); S > W from h > 6300/24400 = 0.258197, at 0.259 m, where the storage
+// extrapolated below the first row is 10000·(0.259 − 0.45) = −1910 m³: a pond
+// holding less than nothing, which is no result.
+TEST(FloodRouting, NegativeStorageFromARelationExtrapolatedBelowItsFirstDepthIsAMessage) {
+  RoutingInputs in = Sample();
+  in.storage = {{0.45f, 1, 2, 5}, {0, 5500, 15500, 45500}};
+  in.rating = {{0, 1, 10}, {0, 8, 80}};
+  const RoutingResults r = FloodRoutingCase(in);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("第 1 时段演算得出的上游水深为 0.259 m"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("“上游水深～容积关系值”表在此水深的容积为负值（-1909.99"), std::string::npos)
+      << r.message;
+  EXPECT_NE(r.message.find("低于该表第 1 组水深 0.45 m"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("请将该表补充到 0 m 水深"), std::string::npos) << r.message;
+  // A storage relation from 0.5 m whose balances all lie above its first
+  // depth still routes: TablesStartingAboveTheFloorAreExtrapolatedBelowTheirFirstRow.
+}
+
+TEST(FloodRouting, ValuesThatFallAsTheDepthRisesAreAMessageAndEqualNeighboursRoute) {
+  struct Case {
+    const char* what;
+    void (*change)(RoutingInputs&);
+    const char* words;  // "" where the table routes
+    float h14;          // period 14 of a table that routes (reference script)
+  };
+  const Case cases[] = {
+      {"storage falls at row 6", [](RoutingInputs& in) { in.storage.value[5] = 10000; },
+       "“上游水深～容积关系值”表中的容积应随上游水深增大而不减小，第 6 组的容积（10000 m³）小于第 5 组的（11250 m³）",
+       0},
+      {"discharge falls at row 4", [](RoutingInputs& in) { in.rating.value[3] = 12; },
+       "“上游水深～涵洞过水流量关系值”表中的涵洞泄量应随上游水深增大而不减小，第 4 组的涵洞泄量（12 m³/s）小于第 3 "
+       "组的（15 m³/s）",
+       0},
+      {"storage falls only in its last row", [](RoutingInputs& in) { in.storage.value[9] = 37499; },
+       "第 10 组的容积（37499 m³）小于第 9 组的（37500 m³）", 0},
+      // Equal neighbours: a level stretch of 15700 m³ from 2.5 to 3 m, and a
+      // culvert passing 15 m³/s from 2.5 to 3 m.
+      {"equal storages", [](RoutingInputs& in) { in.storage.value[6] = 15700; }, "", 2.94f},
+      {"equal discharges", [](RoutingInputs& in) { in.rating.value[3] = 15; }, "", 3.046f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RoutingInputs in = Sample();
+    c.change(in);
+    const RoutingResults r = FloodRoutingCase(in);
+    if (*c.words == '\0') {
+      ASSERT_TRUE(r.ok) << r.message;
+      EXPECT_EQ(r.h[14], c.h14);
+      EXPECT_EQ(r.h[1], 0.132f);  // below the change, as the sample
+    } else {
+      EXPECT_FALSE(r.ok);
+      EXPECT_NE(r.message.find(c.words), std::string::npos) << r.message;
+    }
+  }
+}
+
 TEST(FloodRouting, NoBalanceUpToTwentyMetresIsAMessage) {
   // A tiny pond with a culvert that passes almost nothing under a large
   // flood: no depth up to 20 m stores the period's inflow.
@@ -261,7 +357,8 @@ TEST(TableInterpolation, StraightLinesBetweenRows) {
       {0.0f, 0.0f},    // below the first row: extrapolated from rows 0 and 1
       {0.25f, 5.0f},
       {1.999f, 59.96f},
-      {2.0f, std::nullopt},  // the last depth itself is not exceeded by any row
+      {2.0f, 60.0f},  // the last depth itself lies within the table
+      {2.001f, std::nullopt},  // only a depth above it is beyond
       {25.0f, std::nullopt},
   };
   for (const Case& c : cases) {
@@ -279,4 +376,10 @@ TEST(RowsOfCount, ACountReadsTheRowsUpToItsIntegerPart) {
                                          {0.5f, 0},  {0, 0},    {-3, 0},     {20, 20},
                                          {20.5f, 20}, {21, 21}, {1e30f, 21}, {NAN, 0}};
   for (const auto& [n, rows] : cases) EXPECT_EQ(RowsOfCount(n), rows) << "count " << n;
+}
+
+TEST(IsWholeCount, OnlyWholeNumbersAreCounts) {
+  for (float n : {0.0f, 1.0f, 2.0f, 10.0f, 20.0f, 21.0f, -3.0f}) EXPECT_TRUE(IsWholeCount(n)) << n;
+  for (float n : {2.5f, 9.5f, 9.999f, 20.5f, 0.5f, -0.5f, 10.000001f, NAN, INFINITY})
+    EXPECT_FALSE(IsWholeCount(n)) << n;
 }

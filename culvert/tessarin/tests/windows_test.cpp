@@ -225,7 +225,7 @@ TEST_F(TessarinWindows, BoxesThatAreNotNumbersStopBeforeTheSave) {
   EXPECT_EQ(Column(f2, "Text6"), SampleH);
 }
 
-TEST_F(TessarinWindows, CountsBeyondTheWindowAreRefusedAndFractionsReadTheirIntegerPart) {
+TEST_F(TessarinWindows, CountsBeyondTheWindowOrNotWholeAreRefusedBeforeTheSave) {
   Click(form1_, "Option1");
   QWidget* f2 = Open();
   Type(f2, "Text8", "21");
@@ -235,26 +235,67 @@ TEST_F(TessarinWindows, CountsBeyondTheWindowAreRefusedAndFractionsReadTheirInte
   EXPECT_FALSE(FileExists("Vostranet.dat"));
   EXPECT_TRUE(ResultsBlank(f2));
 
-  // 20.5 reads the 20 rows of the window: they must all hold numbers.
-  Type(f2, "Text8", "20.5");
-  Click(f2, "Command1");
-  EXPECT_NE(TextOf(f2, "Message").indexOf("第 10 组的上游水深 h"), -1) << TextOf(f2, "Message").toStdString();
+  // A count that is not whole would read the rows up to its integer part
+  // and route the flood on fewer rows than meant (2.5 storage rows: two).
+  Type(f2, "Text8", "9");
+  Click(f2, "Command1");  // the sample: results on show, file written
+  ASSERT_EQ(Column(f2, "Text6"), SampleH);
+  ASSERT_EQ(ReadFile("Vostranet.dat"), SampleFile);
+  struct Case {
+    const char* box;
+    const char* text;
+    const char* words;
+  };
+  const Case cases[] = {
+      {"Text7", "2.5", "“上游水深～容积关系值”表的组数 2.5 不是整数"},
+      {"Text8", "9.5", "“上游水深～涵洞过水流量关系值”表的组数 9.5 不是整数"},
+      {"Text8", "20.5", "“上游水深～涵洞过水流量关系值”表的组数 20.5 不是整数"},
+  };
+  for (const Case& c : cases) {
+    const QString before = TextOf(f2, c.box);
+    Type(f2, c.box, c.text);
+    Click(f2, "Command1");
+    EXPECT_NE(TextOf(f2, "Message").indexOf(QString::fromUtf8(c.words)), -1)
+        << c.text << ": " << TextOf(f2, "Message").toStdString();
+    EXPECT_NE(TextOf(f2, "Message").indexOf("未保存，未计算"), -1) << c.text;
+    EXPECT_TRUE(ResultsBlank(f2)) << c.text;
+    EXPECT_EQ(ReadFile("Vostranet.dat"), SampleFile) << c.text;
+    if (std::string(c.text) == "2.5") SaveWindowPng(f2, "tessarin-Form2-count-not-whole");
+    Type(f2, c.box, before);
+  }
 
-  // 9.5 reads rows 0 to 8; the count itself is stored as typed.
-  Type(f2, "Text8", "9.5");
-  Click(f2, "Command1");
-  EXPECT_EQ(TextOf(f2, "Message"), "");
-  EXPECT_EQ(Column(f2, "Text6"), SampleH);
-  const std::string file = ReadFile("Vostranet.dat");
-  EXPECT_EQ(file.substr(0, 10), "10,9.5,1\r\n");
-  EXPECT_EQ(file.size(), std::string(SampleFile).size() + 2);
-
+  // A file that an older run stored with the count 9.5 still opens with its
+  // nine rows and the count as stored; computing it asks for a whole count.
   CloseWindow(f2);
+  WriteFile("Vostranet.dat", std::string(SampleFile).replace(0, 6, "10,9.5,1"));
   Click(form1_, "Option2");
   QWidget* again = Open();
   EXPECT_EQ(TextOf(again, "Message"), "");
   EXPECT_EQ(TextOf(again, "Text8"), "9.5");
   EXPECT_EQ(TextOf(again, "Text3(8)"), "9.08");
+  Click(again, "Command1");
+  EXPECT_NE(TextOf(again, "Message").indexOf("组数 9.5 不是整数"), -1) << TextOf(again, "Message").toStdString();
+  EXPECT_TRUE(ResultsBlank(again));
+}
+
+TEST_F(TessarinWindows, APeriodThatBalancesAtTheTablesLastDepthIsShown) {
+  // Both tables end at 0.5 m (engine tests): a steady 4 m³/s balances in
+  // period 1 where 10820·h > 14400 − 18000·h, h > 0.499653, so at 0.5 m,
+  // the last depth, with q 5 m³/s and V 5410 m³; period 2 at 0.376 m.
+  Click(form1_, "Option1");
+  QWidget* f2 = Open();
+  TypeAll(f2, {"Text7", "Text8", "Text1(0)", "Text2(0)", "Text1(1)", "Text2(1)", "Text3(0)", "Text4(0)",
+               "Text3(1)", "Text4(1)"},
+          {"2", "2", "0", "0", "0.5", "5410", "0", "0", "0.5", "5"});
+  for (int k = 0; k <= 24; ++k) Type(f2, Element("Text5", k), "4");
+  Click(f2, "Command1");
+  EXPECT_EQ(TextOf(f2, "Message"), "");
+  EXPECT_EQ(TextOf(f2, "Text6(1)"), "0.5");
+  EXPECT_EQ(TextOf(f2, "Text11(1)"), "5");
+  EXPECT_EQ(TextOf(f2, "Text9(1)"), "5410");
+  EXPECT_EQ(TextOf(f2, "Text6(2)"), "0.376");
+  EXPECT_EQ(TextOf(f2, "Text9(2)"), "4068.3198");  // 10820·0.376 as a single
+  EXPECT_EQ(TextOf(f2, "Text6(24)"), "0.4");
 }
 
 TEST_F(TessarinWindows, DataThatCannotBeRoutedIsSavedAndClearsTheResults) {
@@ -273,6 +314,13 @@ TEST_F(TessarinWindows, DataThatCannotBeRoutedIsSavedAndClearsTheResults) {
       // its first two rows gives the culvert a discharge of -0.14 m³/s.
       {"Text3(0)", "0.5", "第 1 时段演算得出的上游水深为"},
       {"Text7", "1", "至少要有 2 组关系值"},
+      // A storage relation from 0.45 m: period 1 balances where 43000·(h −
+      // 0.45) > 1800 − 1800·(10/1.91)·h, h > 21150/52424.08 = 0.403441, at
+      // 0.404 m, where the line of its first two rows holds −1978 m³.
+      {"Text1(0)", "0.45",
+       "第 1 时段演算得出的上游水深为 0.404 m，“上游水深～容积关系值”表在此水深的容积为负值（-1977.99"},
+      {"Text2(5)", "10000", "第 6 组的容积（10000 m³）小于第 5 组的（11250 m³）"},
+      {"Text4(8)", "45", "第 9 组的涵洞泄量（45 m³/s）小于第 8 组的（50 m³/s）"},
       {"Text10", "0", "时段长应大于 0"},
   };
   for (const Case& c : cases) {
@@ -288,6 +336,8 @@ TEST_F(TessarinWindows, DataThatCannotBeRoutedIsSavedAndClearsTheResults) {
     EXPECT_NE(ReadFile("Vostranet.dat"), SampleFile) << c.box;
     if (std::string(c.box) == "Text5(15)") SaveWindowPng(f2, "tessarin-Form2-beyond-table");
     if (std::string(c.box) == "Text3(0)") SaveWindowPng(f2, "tessarin-Form2-negative-discharge");
+    if (std::string(c.box) == "Text1(0)") SaveWindowPng(f2, "tessarin-Form2-negative-storage");
+    if (std::string(c.box) == "Text2(5)") SaveWindowPng(f2, "tessarin-Form2-storage-falls");
     Type(f2, c.box, before);
   }
 }

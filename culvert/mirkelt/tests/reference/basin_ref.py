@@ -81,6 +81,10 @@ def basin(Q, H, V0, L, D, B, n, i, P, B1, B2, hs, xi, kind, max_passes=100):
         while k < 7 and hc < T:
             hc = hund(q1 / (B * 4.208 * math.sqrt(T - hc)))
             k += 1
+        # A contracted depth at or above the head is no depth: the head
+        # cannot pass the discharge, whatever the later passes would do.
+        if not hc < T:
+            return 'stop: hc not below T'
         h2 = hund(hc / 2 * (math.sqrt(1 + 0.815 * Q ** 2 / (B1 ** 2 * hc ** 3)) - 1) * (B1 / B2) ** 0.25)
         hk2 = None
         to_sill = False
@@ -147,8 +151,6 @@ def basin(Q, H, V0, L, D, B, n, i, P, B1, B2, hs, xi, kind, max_passes=100):
         break
     else:
         return 'stop: passes'
-    if not hc < T:
-        return 'stop: hc not below T'
     d1 = hund(d1)
     Lj = hund(6.9 * (h2 - hc))
     Lb = hund(0.75 * Lj)

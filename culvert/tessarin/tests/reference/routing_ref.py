@@ -38,12 +38,26 @@ def interp(h, xs, ys):
     for k in range(1, len(xs)):
         if xs[k] > h:
             return f32(ys[k - 1] + (ys[k] - ys[k - 1]) / (xs[k] - xs[k - 1]) * (h - xs[k - 1]))
+    if h == xs[-1]:
+        return ys[-1]  # the last depth lies within the table
     return None  # the tables do not reach h
+
+
+def falling(ys):
+    """The first row (1-based) whose value is below the row before it."""
+    for k in range(1, len(ys)):
+        if ys[k] < ys[k - 1]:
+            return k + 1
+    return None
 
 
 def route(hV, V, hQ, Q, Qin, dt):
     hV, V, hQ, Q, Qin = ([f32(v) for v in a] for a in (hV, V, hQ, Q, Qin))
     dt = f32(dt)
+    if falling(V):
+        return ('storage falls', falling(V))
+    if falling(Q):
+        return ('discharge falls', falling(Q))
     h = [0.0] * 25
     q = [0.0] * 25
     Vt = [0.0] * 25
@@ -59,6 +73,10 @@ def route(hV, V, hQ, Q, Qin, dt):
             W = f32((Qin[i - 1] + Qin[i]) / 2 * dt * 3600 - dt * (q[i - 1] + qi) / 2 * 3600)
             S = f32(vi - Vt[i - 1])
             if S > W:
+                if qi < 0:
+                    return ('negative discharge', i, hi, qi)
+                if vi < 0 and hi < hV[0]:
+                    return ('negative storage', i, hi, vi)
                 h[i], q[i], Vt[i] = hi, qi, vi
                 found = True
                 break
@@ -104,6 +122,20 @@ if __name__ == '__main__':
     # Zero inflow: every period is accepted at the first trial.
     show('no inflow', route(hV=SAMPLE['hV'], V=SAMPLE['V'], hQ=SAMPLE['hQ'], Q=SAMPLE['Q'],
                              Qin=[0] * 25, dt=1))
+    # A period that balances exactly at a table's last depth, 0.5 m: with a
+    # steady 4 m3/s, V = 10820 h and q = 10 h, period 1 balances where
+    # 10820 h > 14400 - 18000 h, h > 0.499653, so at 0.5 m.
+    for name, hV, V, hQ, Q in (('storage ends at 0.5 m', [0, 0.5], [0, 5410], [0, 1], [0, 10]),
+                               ('rating ends at 0.5 m', [0, 1], [0, 10820], [0, 0.5], [0, 5]),
+                               ('both end at 0.5 m', [0, 0.5], [0, 5410], [0, 0.5], [0, 5])):
+        show(name, route(hV=hV, V=V, hQ=hQ, Q=Q, Qin=[4] * 25, dt=1))
+    # A storage relation from 0.45 m under the sample flood, culvert 8 h:
+    # period 1 balances where 10000 (h - 0.45) > 1800 - 14400 h, h > 0.258197.
+    show('storage from 0.45 m', route(hV=[0.45, 1, 2, 5], V=[0, 5500, 15500, 45500],
+                                      hQ=[0, 1, 10], Q=[0, 8, 80], Qin=SAMPLE['Qin'], dt=1))
+    # Falling values.
+    show('storage falls', route(hV=SAMPLE['hV'], V=SAMPLE['V'][:5] + [10000] + SAMPLE['V'][6:],
+                                hQ=SAMPLE['hQ'], Q=SAMPLE['Q'], Qin=SAMPLE['Qin'], dt=1))
     # Extrapolation below the first row: tables that start at 0.5 m.
     show('tables from 0.5 m', route(hV=[0.5, 1, 2, 5, 10], V=[0, 1000, 5000, 40000, 120000],
                                     hQ=[0.5, 1, 2, 5, 10], Q=[0, 2, 8, 30, 70],
