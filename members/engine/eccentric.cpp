@@ -76,6 +76,8 @@ Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, f
   k.large = sgl(static_cast<double>(k.eta) * e0) > sgl(0.3 * h0);
   k.e = sgl(RoundTo(k.e, 2));
   k.eta = sgl(RoundTo(k.eta, 3));
+  // e', N about A's: beyond it by η·e0 − yc + a' (= e − h0 + a') where the
+  // eccentricity is large, between the layers by yc − a' − e0 where small.
   k.ec = k.large ? sgl(static_cast<double>(k.e) - h0 + ac) : sgl(yc - ac - e0);
   return k;
 }

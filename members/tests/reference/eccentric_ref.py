@@ -189,6 +189,20 @@ def main():
     As5 = (1.2 * 3e6 * ec - 100 * fc * 33 * 51 * (47 - 51 / 2)) / fyc / (47 - 4) / 100
     print(f"   C30, II, column, b 33, h0 47, a = a' = 4, L 500 fixed, M 30, N 3000: e0 {e0} e {e}; (6.3.2-5) {As5:.4f}")
 
+    print("6. Symmetric steel, slender: C25, II, column, b 40, h0 56, a = a' = 4, L 1800 hinged, M 49.5, N 330")
+    fc, fy, fyc, xib = 12.5, 310, 310, 0.544
+    e0, eta, e = eta_e(40, 56, 4, 1800, 49.5, 330, 1.2, fc)
+    GN = 1.2 * 330e3
+    xi = math.floor(GN / fc / 40 / 56 / 100 * 1000 + 0.5) / 1000
+    x = xi * 56
+    ec = e - 56 + 4  # N beyond A's by η·e0 − h/2 + a'
+    As = GN * ec / fy / (56 - 4) / 100
+    print(f"   e0 {e0} eta {eta:.5f} eta*e0 {eta*e0:.4f} > 16.8; e {e}; xi {xi} x {x:.3f} < 2a' = 8")
+    print(f"   x = 2a': moments about A's, As = A's = γd·N·e'/(fy·(h0 − a')) with e' = {ec:.2f}: {As:.4f}")
+    ec_old = 60 / 2 - 4 - e0
+    print(f"   with e' = h/2 − a' − e0 = {ec_old}: {GN * ec_old / fy / 52 / 100:.4f}, raised to the minimum 4.48,"
+          f" which carries {4.48 * fy * 52 * 100 / (GN * ec):.4f} of γd·N·e'")
+
 
 def step_large(b, h0, ac, N, gd, e, fc, fy, fyc, xib, Asc):
     """x stepped down from ξb·h0 by 0.05 while the moment holds; As there."""
