@@ -34,6 +34,7 @@ void BM_CrackCheckTEccentric(benchmark::State& state) {
   m.bfc = 60;
   m.hfc = 10;
   m.l0 = 900;
+  m.eccentricKind = TSectionEccentricCompression;  // l0 as the T window's compute left it
   const CrackChoices c{LongTerm, 3, PlainBars};
   for (auto _ : state) benchmark::DoNotOptimize(CrackCheckCase(in, m, c));
 }

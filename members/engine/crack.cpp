@@ -111,6 +111,10 @@ CrackResult CrackCheckCase(const CrackInputs& in, const CrackMember& member, con
     return Failure("混凝土及钢筋的弹性模量应大于零，请改正后再计算（未计算）。");
   if (!IsFlexural(kind) && in.N == 0)
     return Failure("偏心受力构件的轴向力 N 不能为零，请改正后再计算（未计算）。");
+  // A tension flange narrower than the web is no flange: its (bf − b)·hf
+  // would take concrete out of the web and the section would have no shape.
+  if (member.hft > 0 && member.bft < in.b)
+    return Failure("受拉翼缘宽度 bf 不应小于腹板宽度 b（计算宽度），请在“T 形及工字形截面受弯构件”窗口中改正受拉翼缘尺寸或改正计算宽度后再计算（未计算）。");
 
   CrackResult r;
   const float h0 = sgl(static_cast<double>(in.h) - in.a);

@@ -69,9 +69,15 @@ Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, f
   k.eta = sgl(1 + slender * slender * k.z1 * k.z2 * h0 / 1400 / k.e0c);
   if (sgl(slender) <= 8) k.eta = 1;
   k.e = sgl(static_cast<double>(k.eta) * e0 + yt - a);
+  // Large or small eccentricity by the magnified eccentricity η·e0, the one
+  // the design carries in e: a slender member whose own e0 lies within
+  // 0.3·h0 but whose η·e0 lies beyond it bends as a large-eccentricity
+  // member, and designing it as a small one leaves the section short.
+  k.large = sgl(static_cast<double>(k.eta) * e0) > sgl(0.3 * h0);
   k.e = sgl(RoundTo(k.e, 2));
   k.eta = sgl(RoundTo(k.eta, 3));
-  k.large = e0 > sgl(0.3 * h0);
+  // e', N about A's: beyond it by η·e0 − yc + a' (= e − h0 + a') where the
+  // eccentricity is large, between the layers by yc − a' − e0 where small.
   k.ec = k.large ? sgl(static_cast<double>(k.e) - h0 + ac) : sgl(yc - ac - e0);
   return k;
 }
@@ -80,6 +86,9 @@ Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, f
 // the flange force, 0 for a rectangle): the far side at the minimum, x
 // stepped up until the section carries γd·N', x cut to h, σs bounded, A's
 // with its minimum, formula (6.3.2-5). False on non-convergence.
+// The far-side stress is bounded to [−fy', fy] at every step, not only after
+// the search: a stress beyond what the bars can take would let the force test
+// pass (or fail) at a compression zone the section does not have.
 bool SmallAsymmetric(EccentricResult& r, double b, float h, float h0, float h0c, float a, float ac,
                      float gd, float Np, float e, float ec, float minArea, double Ff, const Mat& m) {
   r.tensionMinimum = true;
@@ -89,10 +98,15 @@ bool SmallAsymmetric(EccentricResult& r, double b, float h, float h0, float h0c,
   const double GNe = static_cast<double>(gd) * Np * e;
   const float demand = sgl(static_cast<double>(gd) * Np);
   auto nearSteel = [&](double x) { return sgl((GNe - 100 * m.fc * b * x * (h0 - x / 2)) / m.fyc / (h0 - ac) / 100); };
+  auto bounded = [&](float sigma) {
+    if (sigma > m.fy) return static_cast<float>(m.fy);
+    if (sigma < -m.fyc) return static_cast<float>(-m.fyc);
+    return sigma;
+  };
   r.x = sgl(0.5 * m.xib * h0);
   for (;;) {
     const double x = r.x;
-    r.sigmaS = sgl((x / h0 - 0.8) * m.fy / (m.xib - 0.8));
+    r.sigmaS = bounded(sgl((x / h0 - 0.8) * m.fy / (m.xib - 0.8)));
     r.Asc = nearSteel(x);
     if (sgl(100 * (m.fc * b * x + m.fyc * r.Asc - static_cast<double>(r.sigmaS) * r.As) + Ff) >= demand) break;
     if (!Step(r.x, 0.05, r.rounds)) return false;
@@ -102,9 +116,7 @@ bool SmallAsymmetric(EccentricResult& r, double b, float h, float h0, float h0c,
     r.computedX = r.x;
     r.x = h;
   }
-  r.sigmaS = sgl(RoundTo(r.sigmaS, 2));
-  if (r.sigmaS > m.fy) r.sigmaS = static_cast<float>(m.fy);
-  if (r.sigmaS < -m.fyc) r.sigmaS = static_cast<float>(-m.fyc);
+  r.sigmaS = bounded(sgl(RoundTo(r.sigmaS, 2)));
   r.Asc = nearSteel(r.x);
   if (minArea > r.Asc) {
     r.compressionMinimum = true;
@@ -508,7 +520,8 @@ EccentricShown ShownOf(const EccentricResult& r) {
   if (r.farSteelNote == 4) label("Label59", "远离轴向力一侧钢筋面积按最小配筋率计算。");
   if (r.farSteelNote == 5) {
     label("Label90", "按最小配筋率计算之远离轴向力一侧的钢筋面积为");
-    box("Text24", shell::ResultText(r.farMinimum, 2));
+    // The minimum far-side area as kept, in all its digits (3.102, not 3.1).
+    box("Text24", shell::SingleToText(r.farMinimum));
     label("Label105", "cm");
     label("Label107", "2 ");
     label("Label108", "。");

@@ -130,7 +130,18 @@ ShearResult ShearFirstPass(const ShearInputs& in, const ShearMember& member, con
     return r;
   }
 
-  // Whether stirrups are computed.
+  // The axial force that an eccentric-compression member may count on,
+  // capped at 0.3·fc·b·h.
+  r.Nprime = N;
+  if (IsEccentricCompression(kind)) {
+    const float limit = sgl(0.3 * fc * 100 * b * r.h);
+    if (limit < N) r.Nprime = limit;
+  }
+
+  // Whether stirrups are computed. For eccentric compression the test takes
+  // the same quantities as the stirrup demand below, γd·V against Vc + 0.07·N'
+  // with the capped N': a test on the uncapped force would call stirrups
+  // unneeded where the demand needs them.
   const double Vc = r.VcN;
   bool computed;
   if (IsFlexural(kind))
@@ -138,7 +149,7 @@ ShearResult ShearFirstPass(const ShearInputs& in, const ShearMember& member, con
   else if (kind == RectEccentricTension)
     computed = V + 0.2 * N > Vc / gd;
   else
-    computed = V > Vc / gd + 0.07 * N;
+    computed = gd * V > Vc + 0.07 * r.Nprime;
   if (!computed) return ConcreteCarries(r, kind);
 
   if (!(in.d > 0) || !(in.n > 0)) return Failure("箍筋直径及肢数应大于零，请改正后再计算（未计算）。");
@@ -147,12 +158,9 @@ ShearResult ShearFirstPass(const ShearInputs& in, const ShearMember& member, con
   const double Asv = r.Asv;
 
   // Stirrup demand Asv/s (cm²/cm).
-  r.Nprime = N;
   if (IsFlexural(kind)) {
     r.demand = sgl((gd * V - Vc) / 1.25 / fyv / 100 / h0);
   } else if (IsEccentricCompression(kind)) {
-    const float limit = sgl(0.3 * fc * 100 * b * r.h);
-    if (limit < N) r.Nprime = limit;
     r.demand = sgl((gd * V - Vc - 0.07 * r.Nprime) / 1.25 / fyv / 100 / h0);
   } else if (sgl(0.2 * N) < r.VcN) {
     r.demand = sgl((gd * V - Vc + 0.2 * N) / 1.25 / fyv / 100 / h0);

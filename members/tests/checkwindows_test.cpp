@@ -417,6 +417,74 @@ TEST_F(CheckWindows, AShearWindowClosedOnItsPromptStartsAFreshFirstPass) {
   EXPECT_EQ(TextOf(f10, "Text17"), "----");
 }
 
+// The column of shear_test.cpp, computed in its own window first (the
+// slender column of eccentric_test.cpp: b 40, h0 56, a 4, γd 1.2): V 180,
+// N 1200, fc 10, Ⅰ stirrups 2 × 8 mm, other loads. N' = 720 kN, Vc 154.48,
+// Vc + 0.07·N' = 204.88 kN < γd·V = 216 kN: stirrups, Vsv 11.12 kN, s 20.9 cm
+// at the minimum ratio.
+TEST_F(CheckWindows, AColumnWhoseCappedAxialForceFallsShortGetsItsStirrups) {
+  Type(f1, "Text1", "column");
+  QWidget* f3 = Open("Check2", "Option1", "Form3");
+  ASSERT_NE(f3, nullptr);
+  ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"});
+  Fill(f3, {{"Text1", "40"}, {"Text2", "56"}, {"Text3", "1200"}, {"Text4", "4"}, {"Text5", "4"},
+            {"Text6", "120"}, {"Text7", "800"}, {"Text8", "1.2"}, {"Text17", "0"}});
+  Click(f3, "Command1");
+  ASSERT_EQ(TextOf(f3, "Message"), "");
+  QWidget* f10 = OpenShearWindowFrom(OpenForm9From(f3));
+  ASSERT_NE(f10, nullptr);
+  Fill(f10, {{"Text1", "40"}, {"Text2", "56"}, {"Text3", "180"}, {"Text4", "1200"}, {"Text5", "10"},
+             {"Text6", "210"}, {"Text7", "310"}, {"Text8", "8"}, {"Text9", "2"}, {"Text10", "0"}});
+  Click(f10, "Command1");
+  EXPECT_EQ(TextOf(f10, "Label31"), "");
+  EXPECT_EQ(TextOf(f10, "Text11"), "154.48");
+  EXPECT_EQ(TextOf(f10, "Text12"), "11.12");
+  EXPECT_EQ(TextOf(f10, "Text15"), "20.9");
+  EXPECT_EQ(TextOf(f10, "Text21"), "0.019");
+  SaveWindowPng(f10, "brasselt-Form10-column");
+  // With V 170 the concrete and the capped force carry it (204 < 204.88).
+  Type(f10, "Text3", "170");
+  Click(f10, "Command1");
+  EXPECT_TRUE(TextOf(f10, "Label31").startsWith("[提 示] 计算结果，混凝土截面的受剪承载力大于剪力设计值"));
+  EXPECT_EQ(TextOf(f10, "Text12"), "");
+}
+
+// The I section of Form4 with a tension flange 15 wide under a web 20 wide:
+// the crack check refuses it and shows nothing.
+TEST_F(CheckWindows, ACrackCheckOfATensionFlangeNarrowerThanTheWebSaysSo) {
+  Type(f1, "Text1", "narrow");
+  Click(f1, "Check4");
+  Click(f1, "Option1");
+  Click(f1, "Command2");
+  QWidget* f4 = TopLevel("Form4");
+  ASSERT_NE(f4, nullptr);
+  Click(f4, "Check7");
+  Click(f4, "Check16");
+  Fill(f4, IMember);
+  Type(f4, "Text3", "15");
+  Click(f4, "Command1");
+  ASSERT_EQ(TextOf(f4, "Message"), "");
+  QWidget* f9 = OpenForm9From(f4);
+  ASSERT_NE(f9, nullptr);
+  Click(f9, "Check7");
+  Click(f9, "Option3");
+  Click(f9, "Check2");
+  Fill(f9, {{"Text1", "20"}, {"Text2", "80"}, {"Text3", "3"}, {"Text4", "5"}, {"Text5", "4"},
+            {"Text6", "2.2"}, {"Text7", "6"}, {"Text8", "0"}, {"Text9", "0"}, {"Text10", "4.02"},
+            {"Text19", "200"}, {"Text20", "0"}, {"Text21", "2.2"}, {"Text22", "30000"}, {"Text23", "200000"}});
+  Click(f9, "Command1");
+  EXPECT_TRUE(TextOf(f9, "Message").startsWith("受拉翼缘宽度 bf 不应小于腹板宽度 b")) << TextOf(f9, "Message").toStdString();
+  for (const char* box : {"Text12", "Text13", "Text16", "Text24", "Text25"}) EXPECT_EQ(TextOf(f9, box), "") << box;
+  EXPECT_EQ(TextOf(f9, "Label17"), "");
+  SaveWindowPng(f9, "brasselt-Form9-narrowflange");
+  // A flange as wide as the web is a section again.
+  Type(f4, "Text3", "20");
+  Click(f4, "Command1");
+  Click(f9, "Command1");
+  EXPECT_EQ(TextOf(f9, "Message"), "");
+  EXPECT_FALSE(TextOf(f9, "Text12").isEmpty());
+}
+
 TEST_F(CheckWindows, ShearWindowNotesMinimumRatioSectionLimitAndStirrupRules) {
   QWidget* f9 = OpenForm9From(ComputedForm2());
   ASSERT_NE(f9, nullptr);

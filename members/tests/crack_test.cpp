@@ -232,6 +232,42 @@ TEST(CrackCheck, PlasticityCoefficientAtTheFlangeRatioBoundaries) {
   }
 }
 
+TEST(CrackCheck, ATensionFlangeNarrowerThanTheWebIsRefused) {
+  // Web b 20, h 60. A tension flange 15 wide and 12 thick would add
+  // (15 − 20)·12 = −60 cm² to the section: no section, a message and no
+  // result, for the I section and the inverted T alike. A flange as wide as
+  // the web is a section (the rectangle with the flange's Ate), and a
+  // flange of no thickness is none (the width then only sets Ate).
+  const CrackInputs in = Inputs(20, 60, 3, 4, 4, 2.0f, 3, 0, 0, 0, 50, 0);
+  struct Row {
+    const char* what;
+    CrackMember member;
+    bool refused;
+  } rows[] = {
+      {"I section, bf < b", Flanged(TSectionFlexural, ISection, 60, 12, 15, 12), true},
+      {"inverted T, bf < b", Flanged(TSectionFlexural, FlangeInTension, 0, 0, 19.9f, 12), true},
+      {"I section, bf = b", Flanged(TSectionFlexural, ISection, 60, 12, 20, 12), false},
+      {"inverted T, bf = b", Flanged(TSectionFlexural, FlangeInTension, 0, 0, 20, 12), false},
+      {"inverted T, hf = 0", Flanged(TSectionFlexural, FlangeInTension, 0, 0, 15, 0), false},
+  };
+  for (const Row& row : rows) {
+    const auto r = CrackCheckCase(in, row.member, Choices(ShortTerm, 1, DeformedBars));
+    EXPECT_EQ(r.ok, !row.refused) << row.what << ": " << r.error;
+    if (row.refused) {
+      EXPECT_NE(r.error.find("受拉翼缘宽度 bf 不应小于腹板宽度 b"), std::string::npos) << row.what;
+    }
+  }
+  // With bf = b the flange adds nothing: the section is the rectangle 20 × 60
+  // (A0 = 1200 + αE·As, y0 as the rectangle's).
+  const auto rect = CrackCheckCase(in, Member(RectFlexural), Choices(ShortTerm, 1, DeformedBars));
+  const auto flush = CrackCheckCase(in, Flanged(TSectionFlexural, FlangeInTension, 0, 0, 20, 12),
+                                    Choices(ShortTerm, 1, DeformedBars));
+  ASSERT_TRUE(rect.ok && flush.ok);
+  EXPECT_EQ(flush.A0, rect.A0);
+  EXPECT_EQ(flush.y0, rect.y0);
+  EXPECT_EQ(flush.I0, rect.I0);
+}
+
 TEST(CrackCheck, TensileStressLimitFromTheSingleCoefficient) {
   // αct is held as a single: 0.85f·1.75 = 1.48750004 rounds up to 1.488,
   // where the decimal 0.85 in double (1.48749999...) would give 1.487.

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -55,6 +56,38 @@ std::map<std::string, std::string> Labels(const EccentricResult& r) {
   std::map<std::string, std::string> m;
   for (const auto& [k, v] : ShownOf(r).labels) m[k] = v;
   return m;
+}
+
+// The capacity of a designed section, worked from the equilibrium of the
+// section alone (not from the design steps): under the design axial force
+// γd·N the compression zone x follows from
+//   γd·N = 100·[fc·b·x + fc·(b'f − b)·h'f + fy'·A's − σs·As],
+// σs = (x/h0 − 0.8)·fy/(ξb − 0.8) bounded to [−fy', fy] (fy up to ξb·h0),
+// x at most h; the returned ratio is the moment the section then carries
+// about As, 100·[fc·b·x·(h0 − x/2) + fy'·A's·(h0 − a')] + Ff·(h0 − h'f/2),
+// over γd·N·e. At least 1: the section carries the load.
+struct Section {
+  double b, h0, a, ac;
+  double fc, fy, fyc, xib;
+  double bfc = 0, hfc = 0;  // compression flange; none where hfc is 0
+};
+
+double CapacityRatio(const Section& s, double As, double Asc, double gdNkN, double e) {
+  const double GN = gdNkN * 1000, h = s.h0 + s.a;
+  const double Ff = s.hfc > 0 ? 100 * s.fc * (s.bfc - s.b) * s.hfc : 0;
+  auto sigma = [&](double x) {
+    return std::clamp((x / s.h0 - 0.8) * s.fy / (s.xib - 0.8), -s.fyc, s.fy);
+  };
+  auto force = [&](double x) { return 100 * (s.fc * s.b * x + s.fyc * Asc - sigma(x) * As) + Ff; };
+  double lo = 0, hi = h;
+  if (force(hi) < GN) return 0;  // the axial force alone is beyond the section
+  for (int i = 0; i < 200; ++i) {
+    const double mid = (lo + hi) / 2;
+    (force(mid) < GN ? lo : hi) = mid;
+  }
+  const double x = (lo + hi) / 2;
+  const double Mu = 100 * (s.fc * s.b * x * (s.h0 - x / 2) + s.fyc * Asc * (s.h0 - s.ac)) + Ff * (s.h0 - s.hfc / 2);
+  return Mu / (GN * e);
 }
 
 TEST(RectEccentricCompression, LargeEccentricityWithComputedCompressionSteel) {
@@ -110,17 +143,18 @@ TEST(RectEccentricCompression, LargeEccentricityWithMinimumCompressionSteelSteps
 TEST(RectEccentricCompression, SmallEccentricityBeyondTheHeightUsesTheFarSideFormula) {
   // python: C30, Ⅱ, column, b 40, h0 56, a = a' = 4, M 60, N 4000, L 600 both
   // ends fixed: e0 = 1.5 (< 0.3·h0), η = 1, e = 27.5, e' = 24.5; the force
-  // equation gives x = 64.0993 > h = 60; σs there −417 is bounded to −310;
-  // A's at x = h: 23.8213 → 23.82; the far side by (6.3.2-5): 14.8883 > the
-  // minimum 4.48. ξ = 60/56 = 1.071.
+  // equation, σs bounded to −310 beyond x = 1.056·h0, gives x = 64.7888 > h
+  // = 60 (64.0993 with σs unbounded, −417 there); A's at x = h: 23.8213 →
+  // 23.82; the far side by (6.3.2-5): 14.8883 > the minimum 4.48. ξ = 60/56
+  // = 1.071.
   const auto r = RectEccentricCase(Rect(40, 56, 600, 4, 4, 60, 4000), State({.concrete = C30, .restraint = 1}),
                                    RectEccentricCompression);
   ASSERT_TRUE(r.ok) << r.error;
   EXPECT_TRUE(r.small);
   EXPECT_FLOAT_EQ(r.e, 27.5f);
   EXPECT_EQ(r.zoneNote, 2);
-  EXPECT_GE(r.computedX, 64.0993f);
-  EXPECT_LE(r.computedX, 64.0993f + 0.05f);
+  EXPECT_GE(r.computedX, 64.7888f);
+  EXPECT_LE(r.computedX, 64.7888f + 0.05f);
   EXPECT_FLOAT_EQ(r.x, 60);
   EXPECT_FLOAT_EQ(r.sigmaS, -310);
   EXPECT_FLOAT_EQ(r.Asc, 23.82f);
@@ -145,16 +179,19 @@ TEST(RectEccentricCompression, SmallEccentricityBeyondTheHeightUsesTheFarSideFor
 }
 
 TEST(RectEccentricCompression, SmallEccentricityWithinTheHeightKeepsTheMinimumFarSide) {
-  // python: as above with N 3400: e0 = 1.76, e = 27.76, x = 59.3868 < h;
-  // σs −315.4 → −310; A's = 12.1122 (falls 0.0063 per step of x); the
-  // far-side formula gives 3.2873 < 4.48, so As stays at the minimum.
+  // python: as above with N 3400: e0 = 1.76, e = 27.76; the force equation
+  // with σs bounded to −310 gives x = 59.4249 < h (59.3868 with σs
+  // unbounded); A's = 12.1171 (falls 0.0063 per step of x); the far-side
+  // formula gives 3.2873 < 4.48, so As stays at the minimum.
   const auto r = RectEccentricCase(Rect(40, 56, 600, 4, 4, 60, 3400), State({.concrete = C30, .restraint = 1}),
                                    RectEccentricCompression);
   ASSERT_TRUE(r.ok) << r.error;
   EXPECT_EQ(r.zoneNote, 0);
-  EXPECT_GE(r.x, 59.3868 - 0.005);
-  EXPECT_LE(r.x, 59.3868 + 0.05 + 0.005);
-  EXPECT_NEAR(r.Asc, 12.11, 0.011);
+  EXPECT_GE(r.x, 59.4249 - 0.005);
+  EXPECT_LE(r.x, 59.4249 + 0.05 + 0.005);
+  EXPECT_FLOAT_EQ(r.sigmaS, -310);
+  EXPECT_GE(r.Asc, 12.1171 - 0.0063 - 0.005);
+  EXPECT_LE(r.Asc, 12.1171 + 0.005);
   EXPECT_EQ(r.farSteelNote, 4);
   EXPECT_FLOAT_EQ(r.As, 4.48f);
   auto labels = Labels(r);
@@ -219,6 +256,119 @@ TEST(RectEccentricCompression, EccentricityOfExactlyThreeTenthsOfH0IsSmall) {
   EXPECT_EQ(Labels(r)["Label81"], "小偏压");
   const auto large = RectEccentricCase(Rect(30, 50, 300, 4, 4, 75.5f, 500), State({}), RectEccentricCompression);
   EXPECT_EQ(Labels(large)["Label81"], "大偏压");
+}
+
+TEST(RectEccentricCompression, ASlenderMemberIsDesignedForItsMagnifiedEccentricity) {
+  // python: C25, Ⅱ, column, asymmetric, b 40, h0 56, a = a' = 4, L 1200 both
+  // ends hinged, M 120, N 800, γd 1.2: e0 = 15 ≤ 0.3·h0 = 16.8, but l0/h = 20,
+  // ζ1 = 1, ζ2 = 0.95, η = 2.01333 and η·e0 = 30.2 > 16.8: large
+  // eccentricity, e = 56.2. A's at ξb·h0 is negative, so the minimum 4.48; x
+  // then solves the moment: 20.4080, As = 6.4284; the stepping of x by 0.05
+  // ends at the first x below (20.364), As 6.3574 → 6.36, up to one step
+  // (fc·b·0.05/fy = 0.0806) below.
+  const auto r = RectEccentricCase(Rect(40, 56, 1200, 4, 4, 120, 800), State({}), RectEccentricCompression);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.e0, 15);
+  EXPECT_FLOAT_EQ(r.eta, 2.013f);
+  EXPECT_FLOAT_EQ(r.e, 56.2f);
+  EXPECT_FALSE(r.small);
+  EXPECT_EQ(r.farSteelNote, 0);
+  EXPECT_FLOAT_EQ(r.sigmaS, 310);
+  EXPECT_FLOAT_EQ(r.Asc, 4.48f);
+  EXPECT_TRUE(r.compressionMinimum);
+  EXPECT_GE(r.As, 6.4284 - 0.0806 - 0.005);
+  EXPECT_LE(r.As, 6.4284 + 0.005);
+  EXPECT_EQ(Boxes(r)["Text20"], "6.36");
+  EXPECT_EQ(Labels(r)["Label81"], "大偏压");
+
+  // The capacity of the section, under γd·N = 960 kN at e = 56.2: the small-
+  // eccentricity design it had (As = A's = 4.48) carries 0.959 of the
+  // moment; the large-eccentricity areas carry it to within the 0.05 step
+  // of the search (0.9986), and fully with that step's steel added.
+  const Section sec{40, 56, 4, 4, 12.5, 310, 310, 0.544};
+  EXPECT_LT(CapacityRatio(sec, 4.48, 4.48, 960, 56.2), 0.96);
+  EXPECT_GE(CapacityRatio(sec, r.As, r.Asc, 960, 56.2), 0.998);
+  EXPECT_GE(CapacityRatio(sec, r.As + 0.0806, r.Asc, 960, 56.2), 1.0);
+}
+
+TEST(RectEccentricCompression, TheMagnifiedEccentricityDecidesTheCase) {
+  // python, the column above with N 800: below e0' = h0/30 = 1.8667 the
+  // factor is η = 1 + 400·0.95·56/1400/1.8667 = 9.14286, so η·e0 crosses
+  // 0.3·h0 = 16.8 between e0 = 1.83 (16.731, small) and 1.84 (16.823,
+  // large); both e0 lie far within 0.3·h0. A short member (η = 1) keeps its
+  // e0 test: e0 16.8 small, 16.81 large.
+  struct Case { float L, M; bool small; };
+  const Case cases[] = {{1200, 14.64f, true}, {1200, 14.72f, false}, {300, 134.4f, true}, {300, 134.48f, false}};
+  for (const Case& c : cases) {
+    const auto r = RectEccentricCase(Rect(40, 56, c.L, 4, 4, c.M, 800), State({}), RectEccentricCompression);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.small, c.small) << c.L << " " << c.M;
+    EXPECT_EQ(Labels(r)["Label81"], c.small ? "小偏压" : "大偏压") << c.L << " " << c.M;
+  }
+}
+
+TEST(RectEccentricCompression, SymmetricSteelUnderTheTwoAPrimeRuleTakesTheMagnifiedEccentricity) {
+  // python: C25, Ⅱ, column, symmetric, b 40, h0 56, a = a' = 4, L 1800 both
+  // ends hinged, M 49.5, N 330: e0 = 15 ≤ 16.8, l0/h = 30, η = 3.04, η·e0 =
+  // 45.6, e = 71.6. Its own test: ξ = γd·N/(fc·b·h0) = 0.141 ≤ ξb, x = 7.896
+  // < 2a' = 8, so x = 2a' and moments about A's: N lies e' = η·e0 − h/2 + a'
+  // = 19.6 beyond A's, As = A's = 396000·19.6/(100·310·52) = 4.8149 → 4.81.
+  // Taking e' = h/2 − a' − e0 = 11 (N between the two layers, as it would be
+  // without the magnification) gave 2.70, raised to the minimum 4.48, which
+  // carries only 0.930 of γd·N·e'.
+  const auto r = RectEccentricCase(Rect(40, 56, 1800, 4, 4, 49.5f, 330), State({.arrangement = 2}),
+                                   RectEccentricCompression);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.eta, 3.04f);
+  EXPECT_FLOAT_EQ(r.e, 71.6f);
+  EXPECT_FLOAT_EQ(r.xi, 0.141f);
+  EXPECT_FLOAT_EQ(r.x, 8);
+  EXPECT_FLOAT_EQ(r.As, 4.81f);
+  EXPECT_FLOAT_EQ(r.Asc, 4.81f);
+  EXPECT_FALSE(r.tensionMinimum);
+  EXPECT_EQ(Labels(r)["Label81"], "大偏压");
+  // The tension steel's moment about A's against γd·N·e' (the concrete and
+  // A's, at x = 2a', take no part), up to the 0.005 of rounding As to 0.01.
+  EXPECT_GE(100.0 * 310 * (r.As + 0.005) * (56 - 4) / (396000 * 19.6), 1.0);
+}
+
+TEST(RectEccentricCompression, TheSmallEccentricitySearchBoundsTheSteelStress) {
+  // python: C25, Ⅰ (fy = fy' = 210, ξb 0.614), column, b 40, h0 56, a = a' =
+  // 6 (h 62), L 600 both ends fixed, M 14, N 2800: e0 = 0.5, η = 1, e = 25.5,
+  // the far side at the minimum 0.25 %·40·56 = 5.6. Past x = 0.986·h0 =
+  // 55.2 the far bars are at −fy': the force equation with σs bounded holds at
+  // x = 61.6201 (< h), A's = 7.6854 (falls 0.0027 per step). With σs left
+  // unbounded it would hold already at x = 60.5306 (σs −317, beyond −210),
+  // where A's = 7.42 carries only 0.9964 of the moment. (6.3.2-5) gives
+  // 4.5905 < 5.6, so the far side stays at the minimum.
+  const auto r = RectEccentricCase(Rect(40, 56, 600, 6, 6, 14, 2800), State({.steel = GradeI, .restraint = 1}),
+                                   RectEccentricCompression);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(r.small);
+  EXPECT_FLOAT_EQ(r.e, 25.5f);
+  EXPECT_EQ(r.zoneNote, 0);
+  EXPECT_GE(r.x, 61.6201 - 0.005);
+  EXPECT_LE(r.x, 61.6201 + 0.05 + 0.005);
+  EXPECT_FLOAT_EQ(r.sigmaS, -210);
+  EXPECT_GE(r.Asc, 7.6854 - 0.005);
+  EXPECT_LE(r.Asc, 7.6854 + 0.0027 + 0.005);
+  EXPECT_EQ(r.farSteelNote, 4);
+  EXPECT_FLOAT_EQ(r.As, 5.6f);
+  const Section sec{40, 56, 6, 6, 12.5, 210, 210, 0.614};
+  EXPECT_GE(CapacityRatio(sec, r.As, r.Asc, 3360, 25.5), 0.9999);
+  EXPECT_LT(CapacityRatio(sec, 5.6, 7.42, 3360, 25.5), 0.997);
+}
+
+TEST(RectEccentricCompression, TheFarSideMinimumOfTheNoteIsShownInFull) {
+  // C30, Ⅱ, column, b 33, h0 47, a = a' = 4, L 500 both ends fixed, M 30,
+  // N 3000: e0 = 1, small; (6.3.2-5) gives 14.6461 (python), above the
+  // minimum 0.2 %·33·47 = 3.102, which the note shows in all its digits.
+  const auto r = RectEccentricCase(Rect(33, 47, 500, 4, 4, 30, 3000), State({.concrete = C30, .restraint = 1}),
+                                   RectEccentricCompression);
+  ASSERT_TRUE(r.ok) << r.error;
+  ASSERT_EQ(r.farSteelNote, 5);
+  EXPECT_NEAR(r.As, 14.6461, 1e-4);
+  EXPECT_EQ(Boxes(r)["Text24"], "3.102");
 }
 
 TEST(RectEccentricTension, SmallEccentricity) {
@@ -485,6 +635,32 @@ TEST(TSectionEccentric, SmallEccentricityCarriesTheFlangeForce) {
   EXPECT_EQ(r.farSteelNote, 5);
   EXPECT_NEAR(r.As, 7.1560, 1e-4);
   EXPECT_EQ(Labels(r)["Label81"], "小偏压");
+}
+
+TEST(TSectionEccentric, ASlenderMemberIsDesignedForItsMagnifiedEccentricity) {
+  // python: C25, Ⅱ, b 30, h 80, b'f 50, h'f 8, a = a' = 4, L 1600 both ends
+  // hinged, M 200, N 1000: A = 2560, yt = 42.25, yc = 37.75, e0 = 20 − 40 +
+  // 37.75 = 17.75 ≤ 0.3·h0 = 22.8; l0/h = 20, ζ1 = 1, ζ2 = 0.95, η = 2.16217,
+  // η·e0 = 38.38 > 22.8: large eccentricity, e = η·e0 + yt − a = 76.63. A's at
+  // ξb·h0 is −3.68: A's = 0.2 %·30·76 = 4.56; x solves the moment with the
+  // flange: 29.2827 (> h'f), As = 7.7246, up to one step (0.0605) below.
+  const auto r = TSectionEccentricCase(TSec(30, 80, 1600, 50, 8, 4, 4, 200, 1000), State({}));
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.e0, 17.75f);
+  EXPECT_FLOAT_EQ(r.eta, 2.162f);
+  EXPECT_FLOAT_EQ(r.e, 76.63f);
+  EXPECT_FALSE(r.small);
+  EXPECT_FALSE(r.fellBack);
+  EXPECT_FLOAT_EQ(r.Asc, 4.56f);
+  EXPECT_GE(r.x, 29.2827 - 0.05 - 0.005);
+  EXPECT_LE(r.x, 29.2827 + 0.005);
+  EXPECT_GE(r.As, 7.7246 - 0.0605 - 0.005);
+  EXPECT_LE(r.As, 7.7246 + 0.005);
+  EXPECT_EQ(Labels(r)["Label81"], "大偏压");
+  // The T section's capacity under γd·N = 1200 kN at e = 76.63.
+  const Section sec{30, 76, 4, 4, 12.5, 310, 310, 0.544, 50, 8};
+  EXPECT_GE(CapacityRatio(sec, r.As, r.Asc, 1200, 76.63), 0.999);
+  EXPECT_GE(CapacityRatio(sec, r.As + 0.0605, r.Asc, 1200, 76.63), 1.0);
 }
 
 TEST(TSectionEccentric, WithoutAFlangeThicknessTheSectionIsTheWebRectangle) {

@@ -160,6 +160,43 @@ TEST(ShearDesign, EccentricMembersTakeTheirAxialTerms) {
   EXPECT_EQ(r.outcome, ShearOutcome::StirrupRules);
 }
 
+TEST(ShearDesign, EccentricCompressionNeedsStirrupsWhereTheCappedAxialForceFallsShort) {
+  // python (shear_ref.py): column, other loads, γd 1.2, a 4; b 40, h0 56
+  // (h 60), fc 10, fyv 210, 2 × 8 mm. V 180, N 1200: N' = 0.3·10·100·40·60 =
+  // 720 kN, Vc = 154.4828 kN, Vc + 0.07·N' = 204.8828 kN < γd·V = 216 kN, so
+  // stirrups are needed: Vsv = 11.1172 kN at s = 132.9 cm, shortened to the
+  // minimum ratio 0.12 %: s = 20.94 → 20.9 (100ρsv 0.019). The section then
+  // carries Vc + Vsv(20.9) + 0.07·N' = 275.4 kN ≥ 216 kN. (A test on the
+  // uncapped force, V > Vc/γd + 0.07·N = 212.7 kN, called for none.)
+  BentUpCarry carry;
+  const ShearChoices choices = kOtherI;
+  auto r = ShearFirstPass(In(40, 56, 180, 1200), Member(RectEccentricCompression), choices, carry);
+  ASSERT_EQ(r.outcome, ShearOutcome::Results) << r.error;
+  EXPECT_FLOAT_EQ(r.Nprime, 720000);
+  EXPECT_FLOAT_EQ(r.Vc, 154.48f);
+  EXPECT_FLOAT_EQ(r.Vsv, 11.12f);
+  EXPECT_FLOAT_EQ(r.s, 20.9f);
+  EXPECT_TRUE(r.belowMinimumRatio);
+  EXPECT_FLOAT_EQ(r.rhoSvPercent, 0.019f);
+  const double carried = r.VcN + 1.25 * 210 * 100 * r.Asv * 56 / r.s + 0.07 * r.Nprime;
+  EXPECT_GE(carried, 1.2 * 180000);
+
+  // Where the test falls: γd·V against Vc + 0.07·N', strictly, for a force
+  // beyond the cap (N' = 720 kN: γd·V = 204.8828 kN at V 170.7356) and one
+  // within it (N 300: Vc + 21 kN = 175.4828 kN at V 146.2356; the uncapped
+  // test would have asked V > 149.74 kN), the same for the T section.
+  struct Case { float V, N, kind; bool computed; };
+  const Case cases[] = {
+      {170.73f, 1200, RectEccentricCompression, false}, {170.74f, 1200, RectEccentricCompression, true},
+      {146.23f, 300, RectEccentricCompression, false},  {146.24f, 300, RectEccentricCompression, true},
+      {148, 300, TSectionEccentricCompression, true},
+  };
+  for (const Case& c : cases) {
+    r = ShearFirstPass(In(40, 56, c.V, c.N), Member(c.kind), choices, carry);
+    EXPECT_EQ(r.outcome, c.computed ? ShearOutcome::Results : ShearOutcome::ConstructionOnly) << c.V << " " << c.N;
+  }
+}
+
 TEST(ShearDesign, ShearSpanRatioAndWebHeight) {
   BentUpCarry carry;
   const ShearChoices conc{StirrupGradeI, ConcentratedLoad};
