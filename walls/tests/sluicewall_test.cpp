@@ -157,7 +157,7 @@ TEST(SluiceWallCase, SmallEccentricityNeedsNoCompressionSteel) {
   SluiceWallInputs square = Wall(0.0f);  // B0 = B1 = 1.2, H1 = H2 = 1, Rw 1100, Rg 31000
   square.B0 = square.B1 = 1.2f;
   square.H1 = square.H2 = 1.0f;
-  SluiceWallInputs stepped = Wall(0.0f);  // the wall
+  SluiceWallInputs stepped = Wall(0.0f);  // a thick stem, vertical back over 2 of its 3 m
   stepped.B0 = 1.0f;
   stepped.B1 = 1.2f;
   stepped.H1 = 2.0f;
@@ -193,7 +193,7 @@ TEST(SluiceWallCase, SmallEccentricityNeedsNoCompressionSteel) {
     EXPECT_GE(Nu, K * c.Nm * 1000.0);
   }
 
-  // The crack check of the wall on the section that exists
+  // The crack check of the stepped wall on the section that exists
   // (As′ = 0, As = 9.3, h0 = 93; reference script, "small"): A0 = 10093,
   // y0 = 50.3962, I0 = 8503706, W0 = 171432.5, e0 − W0/A0 = −7.624:
   // Kf = 1.55·160·171432.5/(36000·(−7.624)) = −154.9 (with the negative

@@ -646,7 +646,7 @@ TEST_F(KetrovaWindows, SluiceWallShowsTheSteelToFifteenDigits) {
   EXPECT_EQ(field(ReadFile("zhq.dat3"), 2), "5.550000000000001");
   SaveWindowPng(f6, "ketrova-Form6-fifteen-digits");
 
-  // The wall, small eccentricity at half height: no compression
+  // The stepped wall of the engine test, small eccentricity at half height: no compression
   // steel (the formula gives −164.61), and the crack check on that section
   // gives Kf −154.9 and −0.02 MPa (worked by hand; see the engine test).
   // At the bottom h = 100·1.2 as a single is 120.0000076, so the minimum
