@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace ketrova {
 
@@ -62,6 +63,9 @@ std::string Steel(SectionSteel& s, float t, double N, double M, const SluiceWall
   if (s.e0 < 0.3 * h0) {
     s.small = true;
     s.As = (K * Np * s.eprime - 40.0 * Rw * h0 * h0) / (Rg * (h0 - 7.0));
+    // A negative area means the concrete alone carries the compression side:
+    // no compression steel, and the crack check works on that section.
+    if (s.AsPrime < 0.0) s.AsPrime = 0.0;
   } else if (s.AsPrime < 0.0) {
     s.AsPrime = 0.0;
     if (K * Np * s.e < 1400.0 * Rw * (h0 - 7.0)) {
@@ -79,6 +83,19 @@ std::string Steel(SectionSteel& s, float t, double N, double M, const SluiceWall
   if (s.As < 0.1 * h0) s.As = 0.1 * h0;
   if (!shell::AllFinite({s.e0, s.e, s.eprime, s.As, s.AsPrime})) return at + "配筋结果超出数值范围。";
   return std::string();
+}
+
+// The distance from one single to the next above it.
+double Ulp(float x) {
+  const float a = std::fabs(x);
+  return static_cast<double>(std::nextafter(a, std::numeric_limits<float>::infinity())) - a;
+}
+
+// How far a level h1 typed equal to H1 + H2 can lie from their sum H once
+// all are singles: half a unit in the last place of each typed value and of
+// the sum.
+double TypedSumRounding(float h1, float H1, float H2, float H) {
+  return (Ulp(h1) + Ulp(H1) + Ulp(H2) + Ulp(H)) / 2.0;
 }
 
 void AddField(std::string& line, const std::string& text) {
@@ -101,13 +118,21 @@ SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
   r.friction.phid = sgl(r.friction.phid);
   if (const std::string why = OutsideTheMethod(in); !why.empty()) return fail(why + "未进行计算。");
   if (!r.friction.ok) return fail(r.friction.message);
-  if (in.h1 > r.H) return fail("地下水位 h1 高于墙顶（h1 > H1 + H2），超出计算方法的范围。未进行计算。");
+  // The water table: a level typed equal to the wall height (h1 = H1 + H2
+  // as typed) lies a rounding of the singles above or below the sum H, and
+  // is at the top, S = 0. Above the top, as the retaining walls take their
+  // heights, only more than a millimetre counts; below it, anything more
+  // than that rounding is a dry layer of its own.
+  const double above = static_cast<double>(in.h1) - r.H;
+  if (above > kGeometryTolerance)
+    return fail("地下水位 h1 高于墙顶（h1 > H1 + H2），超出计算方法的范围。未进行计算。");
+  const float h1f = above >= -TypedSumRounding(in.h1, in.H1, in.H2, r.H) ? r.H : in.h1;
 
   const float phi = r.friction.phiUsed;
   r.Ka = RankineCoefficient(phi);
   const double Ka = r.Ka;
   const double H = r.H, H1 = in.H1, H2 = in.H2, B0 = in.B0, B1 = in.B1;
-  const double g1 = in.gamma1, g2 = in.gamma2, h1 = in.h1;
+  const double g1 = in.gamma1, g2 = in.gamma2, h1 = h1f;
   r.S = sgl(H - h1);
   const double S = r.S;
   if (in.B0 == in.B1 || in.H1 > in.H2)
@@ -118,9 +143,9 @@ SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
   const double d = sgl(tm - B0), D = sgl(B1 - B0);
 
   const float half = sgl(H / 2.0);
-  if (in.h1 == 0.0f)
+  if (h1f == 0.0f)
     r.waterCase = SluiceWaterCase::Dry;
-  else if (in.h1 <= half)
+  else if (h1f <= half)
     r.waterCase = SluiceWaterCase::Low;
   else if (r.S >= in.H1)
     r.waterCase = SluiceWaterCase::Slope;
@@ -174,7 +199,7 @@ SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
   };
   double Nm = 0, Mm = 0, Nb = 0, Mb = 0;
   // Half height.
-  if (!(in.h1 > half)) {
+  if (!(h1f > half)) {
     Nm = m.N, Mm = m.M + dryM;
   } else if (r.S >= in.H1) {
     if (d > 0) wedgeM(m);
@@ -185,9 +210,9 @@ SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
     Nm = l.N, Mm = l.M + Tm;
   }
   // Wall bottom.
-  if (in.h1 == 0.0f) {
+  if (h1f == 0.0f) {
     Nb = b.N, Mb = b.M + dryB;
-  } else if (in.h1 <= in.H2) {
+  } else if (h1f <= in.H2) {
     if (D > 0) wedgeB(b);
     Nb = b.N, Mb = b.M + Tb;
   } else {

@@ -40,7 +40,7 @@ struct SectionSteel {
   double N = 0;         // axial force, N
   bool small = false;   // small eccentricity
   double As = 0;        // tension steel, cm²
-  double AsPrime = 0;   // compression steel, cm²
+  double AsPrime = 0;   // compression steel, cm² (0 where the concrete needs none)
 };
 
 struct SluiceWallResults {

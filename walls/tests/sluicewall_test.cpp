@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace ketrova {
 namespace {
@@ -141,24 +142,146 @@ TEST(SluiceWallCase, LowWaterAboveAShortSlope) {
   EXPECT_DOUBLE_EQ(r.Mb, 237.36);
 }
 
-TEST(SluiceWallCase, SmallEccentricityKeepsANegativeCompressionSteel) {
-  // B0 = B1 = 1.2, H1 = H2 = 1, dry: Nm = 24·1.2·1 = 28.8, Mm = Ka·18/6 = 1.00;
-  // h = 120, h0 = 113, e0 = 3.4722 < 0.3·h0: As′ = (1.6·28800·56.4722 −
-  // 40·1100·113²)/(31000·106) = −170.18678 stays, As falls below 0.1·h0 and
-  // becomes 11.3 (worked by hand).
-  SluiceWallInputs in = Wall(0.0f);
-  in.B0 = in.B1 = 1.2f;
-  in.H1 = in.H2 = 1.0f;
-  const SluiceWallResults r = SluiceWallCase(in);
+// In the small-eccentricity branch the compression-steel formula goes
+// negative where the concrete alone carries the compressed side: no steel
+// area is negative, so the section gets none, and the crack check works on
+// that section. Worked by hand; the section's capacity with As′ = 0 is that
+// of its concrete, a block of depth h − 2·e0 centred on the load line:
+// Nu = Rw·100·(h − 2·e0) ≥ K·N′.
+TEST(SluiceWallCase, SmallEccentricityNeedsNoCompressionSteel) {
+  struct Case {
+    const char* name;
+    SluiceWallInputs in;
+    double Nm, Mm, h, e0, formulaAsPrime, As;
+  };
+  SluiceWallInputs square = Wall(0.0f);  // B0 = B1 = 1.2, H1 = H2 = 1, Rw 1100, Rg 31000
+  square.B0 = square.B1 = 1.2f;
+  square.H1 = square.H2 = 1.0f;
+  SluiceWallInputs stepped = Wall(0.0f);  // a thick stem, vertical back over 2 of its 3 m
+  stepped.B0 = 1.0f;
+  stepped.B1 = 1.2f;
+  stepped.H1 = 2.0f;
+  stepped.H2 = 1.0f;
+  stepped.Rw = 1400.0f;
+  stepped.Rf = 160.0f;
+  stepped.Rg = 34000.0f;
+  const Case cases[] = {
+      // Nm = 24·1.2·1 = 28.8, Mm = Ka·18·1³/6 = 1.00; h0 = 113, e0 = 3.4722,
+      // e = 56.4722: As′ = (1.6·28800·56.4722 − 40·1100·113²)/(31000·106)
+      // = −170.187; As below 0.1·h0 becomes 11.3.
+      {"square", square, 28.8, 1.0, 120.0, 100000.0 / 28800.0, -170.18678, 11.3},
+      // H1 = 2 > H2 = 1: t_m = B0 = 1, h = 100, h0 = 93; Nm = 24·1·1.5 = 36,
+      // Mm = Ka·18·1.5³/6 = 3.37; e0 = 9.3611 < 0.3·93, e = 52.3611:
+      // As′ = (1.6·36000·52.3611 − 40·1400·93²)/(34000·86) = −164.61; As 9.3.
+      {"stepped", stepped, 36.0, 3.37, 100.0, 337000.0 / 36000.0, -164.61286, 9.3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SluiceWallResults r = SluiceWallCase(c.in);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_DOUBLE_EQ(r.Nm, c.Nm);
+    EXPECT_DOUBLE_EQ(r.Mm, c.Mm);
+    const SectionSteel& s = r.steel[0];
+    EXPECT_TRUE(s.small);
+    EXPECT_NEAR(s.h, c.h, 1e-4);
+    EXPECT_NEAR(s.e0, c.e0, 1e-9);
+    EXPECT_LT(c.formulaAsPrime, 0.0);
+    EXPECT_EQ(s.AsPrime, 0.0);
+    EXPECT_NEAR(s.As, c.As, 1e-5);
+    const double K = c.in.K, Rw = c.in.Rw;
+    const double Nu = Rw * 100.0 * (c.h - 2.0 * c.e0);
+    EXPECT_GE(Nu, K * c.Nm * 1000.0);
+  }
+
+  // The crack check of the stepped wall on the section that exists
+  // (As′ = 0, As = 9.3, h0 = 93; reference script, "small"): A0 = 10093,
+  // y0 = 50.3962, I0 = 8503706, W0 = 171432.5, e0 − W0/A0 = −7.624:
+  // Kf = 1.55·160·171432.5/(36000·(−7.624)) = −154.9 (with the negative
+  // As′ it was −180.65); σ = 36000·(−7.624)/171432.5 = −1.60 N/cm², −0.02 MPa.
+  // The bottom (As 11.3, As′ 0, large eccentricity): Kf 53.35, 0.05 MPa.
+  const SluiceWallResults r = SluiceWallCase(stepped);
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(r.tm, 1.2f);
-  EXPECT_DOUBLE_EQ(r.Nm, 28.8);
-  EXPECT_DOUBLE_EQ(r.Mm, 1.0);
-  EXPECT_TRUE(r.steel[0].small);
-  EXPECT_NEAR(r.steel[0].AsPrime, -170.18678028, 1e-4);  // h = 100·1.2f as a single
-  EXPECT_NEAR(r.steel[0].As, 11.3, 1e-5);
-  // The same bottom force: no slope, no fill on the back.
-  EXPECT_DOUBLE_EQ(r.Nb, 57.6);
+  EXPECT_EQ(r.steel[1].AsPrime, 0.0);
+  EXPECT_NEAR(r.steel[1].As, 11.3, 1e-5);
+  // The transfer file holds the steel shown: As(1) 9.3 in field 3, As′(1)
+  // 0 in field 7.
+  const std::string text = TransferFileText(stepped, r);
+  std::vector<std::string> f(1);
+  for (char ch : text) {
+    if (ch == ',') f.emplace_back();
+    else f.back().push_back(ch);
+  }
+  ASSERT_GT(f.size(), 7u);
+  EXPECT_EQ(f[2], "9.3");
+  EXPECT_EQ(f[6], "0");
+  EXPECT_EQ(f[7], "0");
+  const CrackSections s = ParseTransferFile(text);
+  ASSERT_TRUE(s.ok) << s.message;
+  const CrackResult half = CrackCheck(s, 0, {1.2, 9, 0, 0});
+  const CrackResult bottom = CrackCheck(s, 1, {1.2, 9, 0, 0});
+  ASSERT_TRUE(half.ok && bottom.ok);
+  EXPECT_DOUBLE_EQ(half.Kf, -154.9);
+  EXPECT_DOUBLE_EQ(half.width, 0.0);
+  EXPECT_DOUBLE_EQ(half.edgeMPa, -0.02);
+  EXPECT_DOUBLE_EQ(bottom.Kf, 53.35);
+  EXPECT_DOUBLE_EQ(bottom.edgeMPa, 0.05);
+  // "zhq.dat2" keeps the areas shown: As′(1) is 0.
+  const std::string forces = ForceResultsText(stepped, r);
+  EXPECT_EQ(forces.substr(0, forces.find(",1.2,")), "3.37,36,1,9.3,0,28.52,83.4");
+}
+
+// A water table typed at the top of the wall, h1 = H1 + H2: the single sum H
+// lies a rounding above or below the typed h1; the level is at the top all
+// the same (S = 0), with the forces of water at the top (reference script,
+// "top", the example wall with these heights). Up to a millimetre above the
+// top counts as the top, as the retaining walls take their heights; more is
+// above the wall. A level truly below the top keeps its dry layer.
+TEST(SluiceWallCase, WaterTableTypedAtTheTop) {
+  struct Case {
+    float H1, H2, h1;
+    double Nm, Mm, Nb, Mb, As1, As2;
+  };
+  const Case cases[] = {
+      // sgl(0.9 + 2.3) and sgl(1.2 + 4.7) fall just below the typed h1 ...
+      {0.9f, 2.3f, 3.2f, 19.426087, 9.2274148, 58.16, 73.5964073, 4.51739130434783, 7.3},
+      {1.2f, 4.7f, 5.9f, 37.6285106, 57.3098666, 107.6, 457.784211, 6.26214816555335, 33.0222482893451},
+      // ... sgl(1.2 + 3.9) just above the typed 5.1.
+      {1.2f, 3.9f, 5.1f, 31.9153846, 37.0638007, 92.88, 295.995849, 4.68461538461539, 20.7507018572825},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.h1);
+    SluiceWallInputs in = Wall(c.h1);
+    in.H1 = c.H1;
+    in.H2 = c.H2;
+    ASSERT_NE(static_cast<float>(static_cast<double>(c.H1) + c.H2), c.h1);  // the rounding is there
+    const SluiceWallResults r = SluiceWallCase(in);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.S, 0.0f);
+    EXPECT_EQ(r.waterCase, SluiceWaterCase::Straight);
+    EXPECT_DOUBLE_EQ(r.Nm, std::floor(c.Nm * 100 + 0.5) / 100);
+    EXPECT_DOUBLE_EQ(r.Mm, std::floor(c.Mm * 100 + 0.5) / 100);
+    EXPECT_DOUBLE_EQ(r.Nb, std::floor(c.Nb * 100 + 0.5) / 100);
+    EXPECT_DOUBLE_EQ(r.Mb, std::floor(c.Mb * 100 + 0.5) / 100);
+    EXPECT_NEAR(r.steel[0].As, c.As1, 1e-5);
+    EXPECT_NEAR(r.steel[1].As, c.As2, 1e-5);  // K = 1.6 as a single
+
+    // A millimetre above the top is the top; a little more is not.
+    in.h1 = c.h1 + 0.001f;
+    const SluiceWallResults mm = SluiceWallCase(in);
+    ASSERT_TRUE(mm.ok) << mm.message;
+    EXPECT_EQ(mm.S, 0.0f);
+    EXPECT_EQ(mm.Mb, r.Mb);
+    EXPECT_EQ(mm.steel[1].As, r.steel[1].As);
+    in.h1 = c.h1 + 0.0012f;
+    const SluiceWallResults over = SluiceWallCase(in);
+    EXPECT_FALSE(over.ok);
+    EXPECT_NE(over.message.find("h1 > H1 + H2"), std::string::npos) << over.message;
+    // A millimetre below the top is a dry layer of a millimetre.
+    in.h1 = c.h1 - 0.001f;
+    const SluiceWallResults below = SluiceWallCase(in);
+    ASSERT_TRUE(below.ok) << below.message;
+    EXPECT_NEAR(below.S, 0.001, 1e-6);
+  }
 }
 
 TEST(SluiceWallCase, InputsOutsideTheMethodGiveMessages) {

@@ -616,6 +616,63 @@ TEST_F(KetrovaWindows, SluiceWallForcesSteelAndCrackCheck) {
   EXPECT_TRUE(TextOf(f6, "Message").contains("zhq.dat3"));
 }
 
+// The steel areas are doubles shown in full: their 15 significant digits as
+// a plain decimal, while the files keep the digits that read back. The
+// texts are worked apart from the code (reference script, K = 1.6 as a
+// single, printed with %.15g; the minimum steel 0.1·h0 by hand).
+TEST_F(KetrovaWindows, SluiceWallShowsTheSteelToFifteenDigits) {
+  NewProject("zd");
+  QWidget* f6 = OpenForm6();
+  ASSERT_NE(f6, nullptr);
+  auto field = [](const std::string& text, std::size_t i) {
+    std::vector<std::string> f(1);
+    for (char c : text) {
+      if (c == ',') f.emplace_back();
+      else if (c != '\r' && c != '\n') f.back().push_back(c);
+    }
+    return i < f.size() ? f[i] : std::string("(none)");
+  };
+
+  // t_m = 0.6 + 0.2/4·(4 − 3)/2 = 0.625: h0 = 55.5, and the half-height
+  // steel is the minimum 0.1·55.5, the double 5.550000000000001.
+  Fill(f6, {"0.6", "0.8", "3", "4", "30", "0", "2", "2", "18", "10", "1100", "130", "31000", "1.6"});
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(TextOf(f6, "Text17"), "0.625");
+  EXPECT_EQ(TextOf(f6, "Text18"), "5.55");
+  EXPECT_EQ(TextOf(f6, "Text19"), "0");
+  EXPECT_EQ(TextOf(f6, "Text23"), "24.4099319375389");
+  EXPECT_EQ(field(ReadFile("zdzhq.dat2"), 3), "5.550000000000001");
+  EXPECT_EQ(field(ReadFile("zhq.dat3"), 2), "5.550000000000001");
+  SaveWindowPng(f6, "ketrova-Form6-fifteen-digits");
+
+  // The stepped wall of the engine test, small eccentricity at half height: no compression
+  // steel (the formula gives −164.61), and the crack check on that section
+  // gives Kf −154.9 and −0.02 MPa (worked by hand; see the engine test).
+  // At the bottom h = 100·1.2 as a single is 120.0000076, so the minimum
+  // steel is 11.300000762939455.
+  Fill(f6, {"1", "1.2", "2", "1", "30", "0", "0", "0", "18", "10", "1400", "160", "34000", "1.6"});
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 15, 19), QStringList({"3.37", "36", "1", "9.3", "0"}));
+  EXPECT_EQ(Boxes(f6, 20, 24), QStringList({"28.52", "83.4", "1.2", "11.3000007629395", "0"}));
+  EXPECT_EQ(field(ReadFile("zhq.dat3"), 6), "0");
+  EXPECT_EQ(field(ReadFile("zdzhq.dat2"), 4), "0");
+  TypeAll(f6, Numbered("Text", 25, 28), {"1.2", "9", "0", "0"});
+  TypeAll(f6, Numbered("Text", 32, 35), {"1.2", "9", "0", "0"});
+  Click(f6, "Command2");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 29, 31), QStringList({"-154.9", "0", "-0.02"}));
+  EXPECT_EQ(Boxes(f6, 36, 38), QStringList({"53.35", "0", "0.05"}));
+  SaveWindowPng(f6, "ketrova-Form6-no-negative-steel");
+
+  // Water typed at the top, h1 = H1 + H2 = 1.2 + 4.7: computed with S = 0.
+  Fill(f6, {"0.4", "0.8", "1.2", "4.7", "30", "0", "5.9", "2", "18", "10", "1100", "130", "31000", "1.6"});
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 20, 24), QStringList({"457.78", "107.6", "0.8", "33.0222487814149", "0"}));
+}
+
 TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {
   Click(form1_, "Option1");
   QWidget* f6 = OpenForm6();

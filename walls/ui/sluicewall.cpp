@@ -124,7 +124,7 @@ Form6::Form6(Program& program) : Form("Form6", "Form6"), p_(program) {
     g1->addWidget(name, 1 + r, 0);
     for (int c = 0; c < 5; ++c) {
       QLineEdit* e = ResultBox(this, 15 + 5 * r + c);
-      // Thickness and steel areas show all their digits.
+      // Thickness and steel areas show their digits in full (15 significant).
       if (c >= 2) e->setMinimumWidth(150);
       g1->addWidget(e, 1 + r, 1 + c);
     }

@@ -52,6 +52,7 @@ def steel(t, N, M, K, Rw, Rg):
     Asp = (K * Np * e - 40 * Rw * h0 ** 2) / (Rg * (h0 - 7))
     if e0 < 0.3 * h0:
         As = (K * Np * ep - 40 * Rw * h0 ** 2) / (Rg * (h0 - 7))
+        Asp = max(Asp, 0)  # no steel area is negative
     elif Asp < 0:
         Asp = 0
         if K * Np * e < 1400 * Rw * (h0 - 7):
@@ -64,6 +65,31 @@ def steel(t, N, M, K, Rw, Rg):
         As = Asp + (55 * Rw * h0 - K * Np) / Rg
     if As < 0.1 * h0: As = 0.1 * h0
     return dict(h=h, h0=h0, e0=e0, e=e, N=Np, As=As, Asp=Asp)
+
+def capacity(s, Rw, Rg):
+    """The axial force (N) that the designed section carries at its own
+    eccentricity e0, a lower bound from a stress field within the strengths
+    (b = 100 cm, a' = 7 cm). Compression steel at Rg 7 cm from the compressed
+    face, concrete as a block at Rw; tension steel at Rg where the block stays
+    within 0.55 h0, else no tension steel and the block centred on the load
+    line (the concrete's effective area, with the compression steel)."""
+    h, h0, As, Asp, e0 = s['h'], s['h0'], s['As'], s['Asp'], s['e0']
+    e = e0 + h / 2 - 7  # from the tension steel
+    # Tension steel yielding: Nu = Rw*100*x + Rg*Asp - Rg*As and, about the
+    # tension steel, Nu*e = Rw*100*x*(h0 - x/2) + Rg*Asp*(h0 - 7).
+    a = Rw * 100 / 2
+    b = Rw * 100 * e - Rw * 100 * h0
+    c = (Rg * Asp - Rg * As) * e - Rg * Asp * (h0 - 7)
+    x = (-b - math.sqrt(b * b - 4 * a * c)) / (2 * a)
+    if 0 < x <= 0.55 * h0:
+        return Rw * 100 * x + Rg * Asp - Rg * As
+    # All compressed: block of depth xb from the compressed face with the
+    # compression steel, their resultant on the load line (h/2 - e0 from it).
+    # Rw*100*xb*(h/2 - e0 - xb/2) + Rg*Asp*(h/2 - e0 - 7) = 0 for the block's
+    # lever; with no compression steel, xb = h - 2 e0.
+    m = h / 2 - e0
+    xb = m + math.sqrt(m * m + 2 * Rg * Asp * (m - 7) / (Rw * 100))
+    return Rw * 100 * xb + Rg * Asp
 
 def crack(s, Rg, Rf, d1, n1, d2, n2):
     h, h0, As, Asp, e0, e, N = s['h'], s['h0'], s['As'], s['Asp'], s['e0'], s['e'], s['N']
@@ -93,3 +119,27 @@ if __name__ == '__main__':
         for s in (s1, s2):
             print('   As=%.12g Asp=%.12g e0=%.12g e=%.12g' % (s['As'], s['Asp'], s['e0'], s['e']))
         print('   crack', crack(s1, Rg, Rf, 1.6, 5, 0, 0), crack(s2, Rg, Rf, 2.0, 5, 1.6, 2))
+
+    # The small-eccentricity section (forces by hand: h = 100, h0 = 93,
+    # N = 36 kN, M = 3.37 kN m): no compression steel; the section carries
+    # K N with the concrete alone; the crack check on As' = 0.
+    G2 = dict(B0=1.0, B1=1.2, H1=2.0, H2=1.0, phi=30.0, g1=18.0, g2=10.0)
+    K, Rw, Rf, Rg = 1.6, 1400.0, 160.0, 34000.0
+    Ka, (tm, Nm, Mm), (tb, Nb, Mb) = forces(G2, 0.0)
+    print('small', 'Nm=%.9g Mm=%.9g Nb=%.9g Mb=%.9g' % (Nm, Mm, Nb, Mb))
+    for t, N, M in ((tm, Nm, Mm), (tb, Nb, Mb)):
+        s = steel(t, rnd(N, 2), rnd(M, 2), K, Rw, Rg)
+        print('   As=%.15g Asp=%.15g e0=%.12g Nu=%.9g K*N=%.9g' % (s['As'], s['Asp'], s['e0'],
+              capacity(s, Rw, Rg), K * s['N']))
+        print('   crack', crack(s, Rg, Rf, 1.2, 9, 0, 0))
+
+    # Water at the top of the wall: h1 = H1 + H2 as typed, S = 0.
+    for H1, H2 in ((0.9, 2.3), (1.2, 4.7), (1.2, 3.9)):
+        g = dict(G, H1=H1, H2=H2)
+        H = H1 + H2
+        Ka, (tm, Nm, Mm), (tb, Nb, Mb) = forces(g, H)
+        print('top', H1, H2, 'tm=%.9g Nm=%.9g Mm=%.9g Nb=%.9g Mb=%.9g' % (tm, Nm, Mm, Nb, Mb))
+        K, Rw, Rf, Rg = 1.6, 1100.0, 130.0, 31000.0
+        for t, N, M in ((tm, Nm, Mm), (tb, Nb, Mb)):
+            s = steel(t, rnd(N, 2), rnd(M, 2), K, Rw, Rg)
+            print('   As=%.15g Asp=%.15g e0=%.12g' % (s['As'], s['Asp'], s['e0']))
