@@ -58,5 +58,21 @@ class BrasseltWindowTest : public testsupport::WindowTest<brasselt::CreateForm1>
       {"Text1", "20"}, {"Text2", "40"}, {"Text3", "0"},    {"Text4", "4"},
       {"Text6", "3.5"}, {"Text5", "160"}, {"Text15", "1.2"}};
 
+  // Form3 of the project `project` with the slender column typed in and
+  // computed: C25, grade Ⅱ, a column, asymmetric, straight, both ends
+  // hinged; b 40, h0 56, L 1200, a = a' = 4, M 120, N 800, γd 1.2 (python:
+  // e0 15 within 0.3·h0 = 16.8, η 2.013, η·e0 30.2 beyond it: large
+  // eccentricity, e 56.2, A's at the minimum 4.48, As 6.36).
+  QWidget* ComputedSlenderColumn(const char* project) {
+    testsupport::Type(f1, "Text1", project);
+    QWidget* f3 = Open("Check2", "Option1", "Form3");
+    if (!f3) return nullptr;
+    ClickAll(f3, {"Check7", "Check16", "Check3", "Check21", "Check19", "Option3"});
+    Fill(f3, {{"Text1", "40"}, {"Text2", "56"}, {"Text3", "1200"}, {"Text4", "4"}, {"Text5", "4"},
+              {"Text6", "120"}, {"Text7", "800"}, {"Text8", "1.2"}, {"Text17", "0"}});
+    testsupport::Click(f3, "Command1");
+    return f3;
+  }
+
   QWidget* f1 = nullptr;
 };
