@@ -10,6 +10,20 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// The shortest digits that read back to the same value, as a plain decimal
+// (fixed notation never takes an exponent); "0" for either zero, "" where
+// the value is not finite.
+template <typename Number>
+std::string ShortestPlainDecimal(Number value) {
+  if (!std::isfinite(value)) return std::string();
+  if (value == 0) return "0";
+  char buffer[400];  // room for the largest double in fixed notation
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (ec != std::errc()) return std::string();
+  return std::string(buffer, end);
+}
+
 }  // namespace
 
 std::optional<float> TextToSingle(std::string_view text) {
@@ -72,15 +86,7 @@ std::optional<float> TextToSingle(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string SingleToText(float value) {
-  if (!std::isfinite(value)) return std::string();
-  if (value == 0.0f) return "0";
-  char buffer[64];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  if (ec != std::errc()) return std::string();
-  return std::string(buffer, end);
-}
+std::string SingleToText(float value) { return ShortestPlainDecimal(value); }
 
 std::string DoubleToText(double value) {
   if (!std::isfinite(value)) return std::string();
@@ -111,15 +117,7 @@ std::string DoubleToText(double value) {
   return negative ? "-" + out : out;
 }
 
-std::string DoubleFieldText(double value) {
-  if (!std::isfinite(value)) return std::string();
-  if (value == 0.0) return "0";
-  char buffer[400];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  if (ec != std::errc()) return std::string();
-  return std::string(buffer, end);
-}
+std::string DoubleFieldText(double value) { return ShortestPlainDecimal(value); }
 
 double RoundTo(double x, int k) {
   const double scale = std::pow(10.0, k);

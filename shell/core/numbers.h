@@ -25,7 +25,8 @@ std::string SingleToText(float value);
 // Plain decimal text of a double shown in full in a box: its value to 15
 // significant digits (the default decimal text of a double), trailing zeros
 // dropped, never an exponent, no leading blank (5.55, 9.49281279201282,
-// -164.612859081757, 0.0000001). Minus zero is "0". A non-finite value has no text and yields "".
+// -164.612859081757, 0.0000001). Minus zero is "0". A non-finite value has
+// no text and yields "".
 std::string DoubleToText(double value);
 
 // Plain decimal text of a double as a data-file field: the shortest digits

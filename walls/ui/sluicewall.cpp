@@ -244,11 +244,16 @@ void Form6::Command1_Click() {
   const SectionSteel& a = r.steel[0];
   const SectionSteel& b = r.steel[1];
   const std::pair<const char*, std::string> shown[] = {
-      {"Text15", shell::DoubleToText(r.Mm)},      {"Text16", shell::DoubleToText(r.Nm)},
-      {"Text17", shell::SingleToText(r.tm)}, {"Text18", shell::DoubleToText(a.As)},
-      {"Text19", shell::DoubleToText(a.AsPrime)}, {"Text20", shell::DoubleToText(r.Mb)},
-      {"Text21", shell::DoubleToText(r.Nb)},      {"Text22", shell::SingleToText(in.B1)},
-      {"Text23", shell::DoubleToText(b.As)},      {"Text24", shell::DoubleToText(b.AsPrime)},
+      {"Text15", shell::DoubleToText(r.Mm)},
+      {"Text16", shell::DoubleToText(r.Nm)},
+      {"Text17", shell::SingleToText(r.tm)},
+      {"Text18", shell::DoubleToText(a.As)},
+      {"Text19", shell::DoubleToText(a.AsPrime)},
+      {"Text20", shell::DoubleToText(r.Mb)},
+      {"Text21", shell::DoubleToText(r.Nb)},
+      {"Text22", shell::SingleToText(in.B1)},
+      {"Text23", shell::DoubleToText(b.As)},
+      {"Text24", shell::DoubleToText(b.AsPrime)},
       {"Text39", shell::SingleToText(static_cast<float>(r.friction.phid))}};
   for (const auto& [box, text] : shown) Box(box)->setText(Q(text));
 
