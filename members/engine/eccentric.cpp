@@ -17,6 +17,9 @@ constexpr long kMaxRounds = 2'000'000;
 
 constexpr const char* kNoConvergence =
     "逐步试算不收敛（试算值不再变化或超出试算上限），未得出计算成果，请检查输入数据。";
+constexpr const char* kWebSideCompressed =
+    "偏心距增大后轴向力作用点位于受拉钢筋合力点处或其外侧（e ≤ 0），受压区不在翼缘一侧，"
+    "不能按翼缘位于受压区的 T 形截面计算，未得出计算成果。";
 constexpr const char* kOutOfRange = "计算数值超出单精度数值范围，未得出计算成果，请检查输入数据。";
 
 EccentricResult Failure(std::string message) { return FailedResult<EccentricResult>(std::move(message)); }
@@ -59,7 +62,11 @@ Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, f
                                          double area, float gd, float Np, const Mat& m, double yt,
                                          double yc) {
   Eccentricities k;
-  k.e0c = e0;
+  // The lower bound applies to the size of the eccentricity: a T section's
+  // e0 is negative where N lies on the web side of the centroid, and η is
+  // worked out for that distance, not for the minimum, since η·e0 below
+  // magnifies the real one. e0 keeps its sign in η·e0.
+  k.e0c = std::fabs(e0);
   if (sgl(h0 / 30.0) > k.e0c) k.e0c = sgl(h0 / 30.0);
   k.z1 = sgl(0.5 * m.fc * 100 * area / gd / Np);
   if (k.z1 > 1) k.z1 = 1;
@@ -141,8 +148,11 @@ EccentricResult& Finish(EccentricResult& r, const Mat& m, float width, float h0)
   r.xib = static_cast<float>(m.xib);
   r.width = width;
   r.h0 = h0;
-  r.rho = sgl(100.0 * r.As / (static_cast<double>(width) * h0));
-  r.rhoc = sgl(100.0 * r.Asc / (static_cast<double>(width) * h0));
+  // The ratios are rounded from the expression itself: a single of the
+  // unrounded ratio can lie on the other side of a tie (12.40949998… held
+  // as 12.4095 rounds to 12.41, not 12.409).
+  r.rho = sgl(RoundTo(100.0 * r.As / (static_cast<double>(width) * h0), 3));
+  r.rhoc = sgl(RoundTo(100.0 * r.Asc / (static_cast<double>(width) * h0), 3));
   r.ok = shell::AllFinite({r.e0, r.e, r.eta, r.x, r.xi, r.l0, r.sigmaS, r.As, r.rho, r.Asc, r.rhoc, r.computedX,
                            r.farMinimum});
   if (!r.ok) r.error = kOutOfRange;
@@ -424,6 +434,10 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
     r.eta = ecc.eta;
     r.e = ecc.e;
     r.small = !ecc.large;
+    // N at or beyond the tension steel even after magnification: the web
+    // side is the compressed one, not the flange, and the section is no T
+    // with its flange in compression.
+    if (!(r.e > 0)) return Failure(kWebSideCompressed);
     const double GNe = GN * r.e;
 
     if (r.small) {
@@ -451,12 +465,18 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
       if (!(sgl(100 * (m.fc * bd * x * (h0 - x / 2) + m.fyc * r.Asc * (h0 - ac)) + Mf) >= demand)) break;
       if (!Step(r.x, -0.05, r.rounds)) return Failure(kNoConvergence);
     }
+    // The moment equation counts the whole flange, which holds only while
+    // the zone reaches below it. A zone within the flange is the rectangle
+    // b'f wide, whose own pass applies the 2a' rule to its own x; taking
+    // the 2a' rule here would put the concrete's force at A's while the
+    // zone reaches deeper, and leave the section short of steel. Only a
+    // flange thinner than 2a' leaves the 2a' rule to this pass.
+    if (!rect && in.hfc > 0 && r.x <= in.hfc) continue;
     if (sgl(2.0 * ac) > r.x) {
       r.zoneNote = 1;
       r.x = sgl(2.0 * ac);
       r.As = sgl(GN * ecc.ec / m.fy / (static_cast<double>(h0) - ac) / 100);
     } else {
-      if (!rect && r.x <= in.hfc) continue;  // the zone lies within the flange
       r.As = sgl((100 * m.fc * bd * r.x + 100 * m.fyc * r.Asc + Ff - GN) / m.fy / 100);
     }
     if (minArea > r.As) {

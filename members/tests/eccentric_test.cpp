@@ -61,10 +61,12 @@ std::map<std::string, std::string> Labels(const EccentricResult& r) {
 // The capacity of a designed section, worked from the equilibrium of the
 // section alone (not from the design steps): under the design axial force
 // γd·N the compression zone x follows from
-//   γd·N = 100·[fc·b·x + fc·(b'f − b)·h'f + fy'·A's − σs·As],
+//   γd·N = 100·[fc·Ac(x) + fy'·A's − σs·As],
+// Ac(x) the compressed concrete, b'f wide down to h'f and b wide below it
+// (b'f·x for a zone within the flange, b·x + (b'f − b)·h'f below it),
 // σs = (x/h0 − 0.8)·fy/(ξb − 0.8) bounded to [−fy', fy] (fy up to ξb·h0),
 // x at most h; the returned ratio is the moment the section then carries
-// about As, 100·[fc·b·x·(h0 − x/2) + fy'·A's·(h0 − a')] + Ff·(h0 − h'f/2),
+// about As, 100·[fc·Ac(x)·(h0 − its centroid depth) + fy'·A's·(h0 − a')],
 // over γd·N·e. At least 1: the section carries the load.
 struct Section {
   double b, h0, a, ac;
@@ -74,11 +76,18 @@ struct Section {
 
 double CapacityRatio(const Section& s, double As, double Asc, double gdNkN, double e) {
   const double GN = gdNkN * 1000, h = s.h0 + s.a;
-  const double Ff = s.hfc > 0 ? 100 * s.fc * (s.bfc - s.b) * s.hfc : 0;
+  const double hf = s.hfc > 0 ? s.hfc : 0, bf = s.hfc > 0 ? s.bfc : s.b;
   auto sigma = [&](double x) {
     return std::clamp((x / s.h0 - 0.8) * s.fy / (s.xib - 0.8), -s.fyc, s.fy);
   };
-  auto force = [&](double x) { return 100 * (s.fc * s.b * x + s.fyc * Asc - sigma(x) * As) + Ff; };
+  // The concrete's force and its moment about As, for a zone x deep.
+  auto concrete = [&](double x) {
+    const double top = std::min(x, hf), web = std::max(x - hf, 0.0);
+    const double C = s.fc * (bf * top + s.b * web);
+    const double M = s.fc * (bf * top * (s.h0 - top / 2) + s.b * web * (s.h0 - hf - web / 2));
+    return std::pair{C, M};
+  };
+  auto force = [&](double x) { return 100 * (concrete(x).first + s.fyc * Asc - sigma(x) * As); };
   double lo = 0, hi = h;
   if (force(hi) < GN) return 0;  // the axial force alone is beyond the section
   for (int i = 0; i < 200; ++i) {
@@ -86,7 +95,7 @@ double CapacityRatio(const Section& s, double As, double Asc, double gdNkN, doub
     (force(mid) < GN ? lo : hi) = mid;
   }
   const double x = (lo + hi) / 2;
-  const double Mu = 100 * (s.fc * s.b * x * (s.h0 - x / 2) + s.fyc * Asc * (s.h0 - s.ac)) + Ff * (s.h0 - s.hfc / 2);
+  const double Mu = 100 * (concrete(x).second + s.fyc * Asc * (s.h0 - s.ac));
   return Mu / (GN * e);
 }
 
@@ -722,6 +731,164 @@ TEST(TSectionEccentric, AZoneOfExactlyTheFlangeThicknessFallsBackAndOneJustAbove
     if (at.fellBack && !above.fellBack) ++flips;
   }
   EXPECT_GT(flips, 0);
+}
+
+}  // namespace
+}  // namespace brasselt
+
+namespace brasselt {
+namespace {
+
+constexpr int C35 = 9, C40 = 10, C50 = 12, C60 = 14, GradeIII = 17;
+
+// The T pass steps x down on a moment equation that counts the whole
+// flange; where x ends within the flange, even below 2a', the section is the
+// rectangle b'f wide (its own x above 2a' here), not the 2a' rule of the T.
+// Worked in python from the equilibrium of the rectangle b'f wide alone:
+// x solves 100·fc·b'f·x·(h0 − x/2) + 100·fy'·A's·(h0 − a') = γd·N·e with A's
+// at the web's minimum, As = (100·fc·b'f·x + 100·fy'·A's − γd·N)/(100·fy);
+// the stepping of x by 0.05 leaves x up to a step, and As up to
+// 100·fc·b'f·0.05/(100·fy), below. The texts are those of the issue's
+// independent recomputation; the capacities are this file's own check.
+TEST(TSectionEccentric, AZoneWithinTheFlangeBelowTwoAPrimeFallsBackToTheFlangeRectangle) {
+  struct Case {
+    const char* name;
+    TSectionEccentricInputs in;
+    Choices choices;
+    Section section;
+    double tX, e, tE, x, As;  // T pass x, rectangle e, T section's e; exact x and As
+    double oldAs, oldCarries;  // the 2a' design of the T pass and what it carries
+    std::map<std::string, std::string> shown;
+  };
+  const Case cases[] = {
+      {"C60 wide flange",
+       TSec(58, 190, 5389, 191, 56, 4.5f, 4.5f, 9050, 13200, 1.25f),
+       {.concrete = C60, .steel = GradeIII, .restraint = 2},
+       {58, 185.5, 4.5, 4.5, 26.5, 360, 360, 0.518, 191, 56},
+       6.9966, 208.75, 208.76, 39.3693, 116.7059, 70.2947, 0.93,
+       {{"Text12", "68.56"}, {"Text14", "1.725"}, {"Text13", "208.75"}, {"Text16", "39.34"}, {"Text18", "0.212"},
+        {"Text20", "116.26"}, {"Text21", "0.328"}, {"Text22", "21.52"}}},
+      {"C25 flange 15 thick",
+       TSec(30, 80, 600, 80, 15, 4, 4, 500, 600, 1.2f),
+       {.restraint = 3},
+       {30, 76, 4, 4, 12.5, 310, 310, 0.544, 80, 15},
+       4.1587, 119.33, 119.34, 10.7221, 15.9216, 15.2710, 0.985,
+       {{"Text12", "83.33"}, {"Text14", "1"}, {"Text13", "119.33"}, {"Text16", "10.69"}, {"Text20", "15.83"},
+        {"Text21", "0.26"}, {"Text22", "4.56"}, {"Text23", "0.075"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_LT(c.tX, 2 * c.in.ac);  // the T pass's zone: below 2a' and within the flange
+    const auto r = TSectionEccentricCase(c.in, State(c.choices));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.fellBack);
+    EXPECT_FALSE(r.small);
+    EXPECT_EQ(r.zoneNote, 0);
+    EXPECT_FLOAT_EQ(r.width, c.in.bfc);
+    EXPECT_GE(r.x, c.x - 0.05 - 0.005);
+    EXPECT_LE(r.x, c.x + 0.005);
+    const double step = c.section.fc * c.in.bfc * 0.05 / c.section.fy;
+    EXPECT_GE(r.As, c.As - step - 0.005);
+    EXPECT_LE(r.As, c.As + 0.005);
+    auto boxes = Boxes(r);
+    for (const auto& [box, text] : c.shown) EXPECT_EQ(boxes[box], text) << box;
+    auto labels = Labels(r);
+    EXPECT_EQ(labels["Label90"], "");
+    EXPECT_EQ(labels["Label81"], "大偏压");
+    // The designed section carries γd·N at its e (the rectangle's, and the
+    // T section's own from its centroid); the 2a' design of the T did not.
+    const double GN = c.in.gammaD * c.in.N;
+    EXPECT_GE(CapacityRatio(c.section, r.As, r.Asc, GN, c.e), 0.997);
+    EXPECT_GE(CapacityRatio(c.section, r.As, r.Asc, GN, c.tE), 0.997);
+    EXPECT_GE(CapacityRatio(c.section, r.As + step, r.Asc, GN, c.tE), 1.0);
+    EXPECT_LT(CapacityRatio(c.section, shell::RoundTo(c.oldAs, 2), r.Asc, GN, c.tE), c.oldCarries);
+  }
+}
+
+// A flange thinner than 2a' whose zone lies below it keeps the 2a' rule of
+// the T pass: python, b 30, h 80, b'f 50, h'f 5, a 4, a' 8, M 400, N 200,
+// C25, Ⅱ, fixed and hinged: A = 2500, yt = 41.5, yc = 38.5, e0 = 198.5,
+// e = 236, A's at ξb·h0 negative so 0.2 %·30·76 = 4.56; x solves the moment
+// with the flange, 14.699 (> h'f, < 2a' = 16): x = 16, As = γd·N·e'/(fy·
+// (h0 − a')) = 240000·(236 − 76 + 8)/(310·68·100) = 19.127, which carries
+// 1.017 of γd·N·e.
+TEST(TSectionEccentric, AZoneBelowAFlangeThinnerThanTwoAPrimeKeepsTheTwoAPrimeRule) {
+  const auto r = TSectionEccentricCase(TSec(30, 80, 600, 50, 5, 4, 8, 400, 200), State({.restraint = 2}));
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FALSE(r.fellBack);
+  EXPECT_EQ(r.zoneNote, 1);
+  EXPECT_FLOAT_EQ(r.e, 236);
+  EXPECT_FLOAT_EQ(r.x, 16);
+  EXPECT_FLOAT_EQ(r.Asc, 4.56f);
+  EXPECT_NEAR(r.As, 19.13, 1e-5);
+  EXPECT_EQ(Labels(r)["Label90"], "混凝土受压区计算高度 x < 2a'，采用 x = 2a'");
+  const Section sec{30, 76, 4, 8, 12.5, 310, 310, 0.544, 50, 5};
+  EXPECT_GE(CapacityRatio(sec, r.As, r.Asc, 240, 236), 1.0);
+}
+
+// e0 about the centroid of a wide flange is negative where N lies on the web
+// side of it. η is worked out for that distance (e0' = max(|e0|, h0/30)),
+// and η·e0 keeps the sign: python, C35, Ⅱ, both ends fixed, b 53, h 182,
+// L 5510, b'f 171, h'f 53, a 5, a' 7, M 272, N 5840, γd 1.25: A = 15900,
+// yt = 116.37, yc = 65.63, e0 = 4.66 − 91 + 65.63 = −20.71, l0/h = 15.137,
+// ζ1 = 1, ζ2 = 0.99863, η = 1 + 15.137²·0.99863·177/(1400·20.71) = 2.397
+// (5.903 with the minimum 5.9 in place of 20.71), e = η·e0 + yt − a =
+// 61.73 (−10.89 with 5.903). Small eccentricity, both sides at the minimum
+// 0.2 %·53·177 = 18.76; the section carries γd·N at that e.
+TEST(TSectionEccentric, ANegativeEccentricityIsMagnifiedForItsOwnSize) {
+  const auto r = TSectionEccentricCase(TSec(53, 182, 5510, 171, 53, 5, 7, 272, 5840, 1.25f),
+                                       State({.concrete = C35, .restraint = 1}));
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.e0, -20.71f);
+  EXPECT_FLOAT_EQ(r.eta, 2.397f);
+  EXPECT_FLOAT_EQ(r.e, 61.73f);
+  EXPECT_TRUE(r.small);
+  EXPECT_FLOAT_EQ(r.As, 0.2f * 53 * 177 / 100);
+  EXPECT_EQ(Boxes(r)["Text20"], "18.76");
+  EXPECT_FLOAT_EQ(r.Asc, 18.76f);
+  EXPECT_EQ(Labels(r)["Label81"], "小偏压");
+  const Section sec{53, 177, 5, 7, 17.5, 310, 310, 0.544, 171, 53};
+  EXPECT_GE(CapacityRatio(sec, r.As, r.Asc, 1.25 * 5840, 61.73), 1.0);
+}
+
+// Where N ends at or beyond the tension steel even after magnification the
+// web side is the compressed one: python, C60, Ⅱ, fixed and hinged, b 20,
+// h 50, L 2075, b'f 72, h'f 10, a 4, a' 3, M 4.9, N 556: A = 1520, yt =
+// 31.842, e0 = 0.88 − 25 + 18.158 = −5.96, η = 4.999, e = −29.79 + 27.84 =
+// −1.95. Refused, nothing shown.
+TEST(TSectionEccentric, AnAxialForceBeyondTheTensionSteelIsRefused) {
+  const auto r = TSectionEccentricCase(TSec(20, 50, 2075, 72, 10, 4, 3, 4.9f, 556),
+                                       State({.concrete = C60, .restraint = 2}));
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("e ≤ 0"), std::string::npos) << r.error;
+  EXPECT_NE(r.error.find("未得出计算成果"), std::string::npos) << r.error;
+}
+
+// ρ and ρ' are RoundTo(100·As/(b·h0), 3) of the area kept, rounded from the
+// ratio itself: a single of the ratio lies on the other side of the tie.
+//   Form6 (the case): A's 290.01 (the single 290.0100098),
+//     100·A's/(41·57) = 12.4094998… → 12.409 (its single 12.4095001 → 12.41);
+//   Form3: As 16.17 (the single 16.1700001), 100·As/(24·50) = 1.34750000…
+//     → 1.348 (its single 1.3474999 → 1.347).
+TEST(EccentricRatios, TheRatioIsRoundedNotASingleOfIt) {
+  const auto t = TSectionEccentricCase(TSec(41, 60, 2303, 77, 17, 3, 7.5f, 2560, 3560, 1.5f),
+                                       State({.concrete = C40, .restraint = 2}));
+  ASSERT_TRUE(t.ok) << t.error;
+  ASSERT_EQ(t.Asc, 290.01f);
+  ASSERT_FLOAT_EQ(t.width, 41);
+  const double tRatio = 100.0 * 290.01f / (41 * 57);
+  ASSERT_LT(tRatio, 12.4095);
+  ASSERT_GE(static_cast<double>(static_cast<float>(tRatio)), 12.4095);
+  EXPECT_EQ(Boxes(t)["Text23"], "12.409");
+
+  const auto r = RectEccentricCase(Rect(24, 50, 2529, 4.6f, 4.3f, 345, 2917), State({.concrete = C50, .restraint = 2}),
+                                   RectEccentricCompression);
+  ASSERT_TRUE(r.ok) << r.error;
+  ASSERT_EQ(r.As, 16.17f);
+  const double rRatio = 100.0 * 16.17f / (24 * 50);
+  ASSERT_GT(rRatio, 1.3475);
+  ASSERT_LT(static_cast<double>(static_cast<float>(rRatio)), 1.3475);
+  EXPECT_EQ(Boxes(r)["Text21"], "1.348");
 }
 
 }  // namespace

@@ -389,4 +389,61 @@ TEST_F(EccentricWindows, AnEditAChangedChoiceOrKindClearsTheEccentricResults) {
   EXPECT_EQ(TextOf(f3, "Message"), "构件计算类型已改变，原计算成果已清除，请重新点“显示计算成果”。");
 }
 
+// The T window designs a zone within the flange as the rectangle b'f wide
+// even where the T pass's zone lies below 2a' (the 2a' note of a thinner
+// flange goes with the new data), shows its ratios rounded from the ratio,
+// and refuses an axial force that ends beyond the tension steel. Python,
+// from the equilibrium of each section alone:
+//  - b'f 50, h'f 5, a' 8, M 400, N 200: x 14.70 below 2a', x = 16, As 19.13;
+//  - b'f 80, h'f 15, a' 4, M 500, N 600, both ends hinged: the T pass's x
+//    4.16 lies within the flange; the rectangle 80 wide: e0 83.33, x 10.69
+//    (exact 10.722, one step of 0.05 at most below), As 15.83, ρ' 0.075;
+//  - C40, b 41, h 60, L 2303, b'f 77, h'f 17, a 3, a' 7.5, M 2560, N 3560,
+//    γd 1.5: A's 290.01, ρ' = 29001/2337 = 12.4094998… shows 12.409;
+//  - C60, b 20, h 50, L 2075, b'f 72, h'f 10, a 4, a' 3, M 4.9, N 556:
+//    e0 −5.96, η 4.999, e −1.95: refused.
+TEST_F(EccentricWindows, TSectionZoneWithinTheFlangeRatiosAndAForceBeyondTheTensionSteel) {
+  Type(f1, "Text1", "tf");
+  QWidget* f6 = Open("Check5", "Option1", "Form6");
+  ASSERT_NE(f6, nullptr);
+  ClickAll(f6, {"Check7", "Check16", "Option2"});
+  Fill(f6, {{"Text1", "30"}, {"Text2", "80"}, {"Text3", "600"}, {"Text27", "50"}, {"Text28", "5"},
+            {"Text4", "4"}, {"Text5", "8"}, {"Text6", "400"}, {"Text7", "200"}, {"Text8", "1.2"}});
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Text16"), "16");
+  EXPECT_EQ(TextOf(f6, "Text20"), "19.13");
+  EXPECT_EQ(TextOf(f6, "Label90"), "混凝土受压区计算高度 x < 2a'，采用 x = 2a'");
+
+  Fill(f6, {{"Text27", "80"}, {"Text28", "15"}, {"Text5", "4"}, {"Text6", "500"}, {"Text7", "600"}});
+  Click(f6, "Option3");
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  const std::pair<const char*, const char*> flange[] = {
+      {"Text12", "83.33"}, {"Text13", "119.33"}, {"Text16", "10.69"}, {"Text20", "15.83"},
+      {"Text21", "0.26"},  {"Text22", "4.56"},   {"Text23", "0.075"}};
+  for (const auto& [box, text] : flange) EXPECT_EQ(TextOf(f6, box), text) << box;
+  EXPECT_EQ(TextOf(f6, "Label90"), "");
+  EXPECT_EQ(TextOf(f6, "Label81"), "大偏压");
+  SaveWindowPng(f6, "brasselt-Form6-zone-in-flange");
+
+  ClickAll(f6, {"Check10", "Option2"});
+  Fill(f6, {{"Text1", "41"}, {"Text2", "60"}, {"Text3", "2303"}, {"Text27", "77"}, {"Text28", "17"},
+            {"Text4", "3"}, {"Text5", "7.5"}, {"Text6", "2560"}, {"Text7", "3560"}, {"Text8", "1.5"}});
+  Click(f6, "Command1");
+  ASSERT_EQ(TextOf(f6, "Text22"), "290.01");
+  EXPECT_EQ(TextOf(f6, "Text23"), "12.409");
+
+  ClickAll(f6, {"Check14"});
+  Fill(f6, {{"Text1", "20"}, {"Text2", "50"}, {"Text3", "2075"}, {"Text27", "72"}, {"Text28", "10"},
+            {"Text4", "4"}, {"Text5", "3"}, {"Text6", "4.9"}, {"Text7", "556"}, {"Text8", "1.2"}});
+  Click(f6, "Command1");
+  EXPECT_TRUE(TextOf(f6, "Message").contains("e ≤ 0")) << TextOf(f6, "Message").toStdString();
+  for (const QString& box : brasselt::EccentricWindow::ResultNames())
+    EXPECT_EQ(TextOf(f6, box), "") << box.toStdString();
+  EXPECT_EQ(TextOf(f6, "Label81"), "");
+  EXPECT_EQ(program().m.handed.e, 0);
+  EXPECT_EQ(ReadFile("tfxgt.dat"), "20,50,2075,72,10,4,4.9,556,1.2,3\r\n");
+  SaveWindowPng(f6, "brasselt-Form6-web-side");
+}
+
 }  // namespace
