@@ -3,6 +3,7 @@
 #include "numbers.h"
 
 #include <cmath>
+#include <limits>
 
 namespace ketrova {
 
@@ -13,6 +14,15 @@ namespace {
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
 }  // namespace
+
+double TypedRounding(std::initializer_list<float> typed) {
+  double sum = 0;
+  for (const float v : typed) {
+    const float a = std::fabs(v);
+    sum += static_cast<double>(std::nextafter(a, std::numeric_limits<float>::infinity())) - a;
+  }
+  return sum / 2.0;
+}
 
 std::string WaterAndLoadCheck(float H, float h1, float h2, float d, float q, float f) {
   if (h1 < 0.0f || h2 < 0.0f || d < 0.0f) return "地下水位 h1、墙前水深 h2 及止水高 d 不能为负值。";

@@ -7,6 +7,7 @@
 // single the values that the method stores as single (φ used, h0, U).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace ketrova {
@@ -17,6 +18,17 @@ inline constexpr double kWaterUnitWeight = 10.0;
 // A retaining wall's geometry sums may differ from the totals by the
 // rounding of typed decimals; more than a millimetre is a real difference.
 inline constexpr double kGeometryTolerance = 0.001 + 1e-6;
+
+// Half a unit in the last place of each single: how far the decimals typed
+// behind these singles can lie from them.
+double TypedRounding(std::initializer_list<float> typed);
+
+// Whether a difference worked from typed singles is at most a millimetre as
+// typed: the fixed slack and the rounding of those singles, which on heights
+// over about 8 m is more than the slack's own margin.
+inline bool WithinAMillimetre(double difference, std::initializer_list<float> typed) {
+  return difference <= kGeometryTolerance + TypedRounding(typed);
+}
 
 // Why a retaining wall shows no results when a load or a result kept as a
 // single is not a number.

@@ -35,9 +35,9 @@ std::string GeometryWarning(const GravityWallInputs& in) {
   std::string w;
   const double hs = static_cast<double>(in.H1) + in.H2 + in.H3;
   const double bs = static_cast<double>(in.B2) + in.B1 + in.B3;
-  if (std::fabs(in.H - hs) > kGeometryTolerance)
+  if (!WithinAMillimetre(std::fabs(in.H - hs), {in.H, in.H1, in.H2, in.H3}))
     w += "注意：墙身总高 H 与 H1 + H2 + H3 不符，已按输入值计算。";
-  if (std::fabs(in.B - bs) > kGeometryTolerance)
+  if (!WithinAMillimetre(std::fabs(in.B - bs), {in.B, in.B2, in.B1, in.B3}))
     w += "注意：墙底总宽 B 与 B2 + B1 + B3 不符，已按输入值计算。";
   return w;
 }
@@ -99,8 +99,9 @@ GravityWallResults GravityWallCase(const GravityWallInputs& in, float waterStopM
   // A height H within the tolerance of H1 + H2 + H3 leaves a gap of under a
   // millimetre between the two water cases: the water table there still
   // crosses the sloped back.
-  const bool crossing = !belowSlope && (in.h1 <= sgl(H2 + H3) ||
-                                        (!above && h1 - (H2 + H3) <= kGeometryTolerance));
+  const bool crossing =
+      !belowSlope && (in.h1 <= sgl(H2 + H3) ||
+                      (!above && WithinAMillimetre(h1 - (H2 + H3), {in.h1, in.H, in.H1, in.H2, in.H3})));
   if (!belowSlope && !crossing && !above)
     return fail(
         "地下水位 h1 落在墙背直段与斜面段之间的空档内（墙身总高 H 大于 H1 + H2 + H3），"

@@ -53,9 +53,9 @@ std::string GeometryWarning(const SemiGravityInputs& in) {
   std::string w;
   const double hs = static_cast<double>(in.H1) + in.H2 + in.H3 + in.H4;
   const double bs = static_cast<double>(in.B4) + in.B5 + in.B3 + in.B6;
-  if (std::fabs(in.H - hs) > kGeometryTolerance)
+  if (!WithinAMillimetre(std::fabs(in.H - hs), {in.H, in.H1, in.H2, in.H3, in.H4}))
     w += "注意：墙身总高 H 与 H1 + H2 + H3 + H4 不符，已按输入值计算。";
-  if (std::fabs(in.B - bs) > kGeometryTolerance)
+  if (!WithinAMillimetre(std::fabs(in.B - bs), {in.B, in.B4, in.B5, in.B3, in.B6}))
     w += "注意：墙底总宽 B 与 B4 + B5 + B3 + B6 不符，已按输入值计算。";
   return w;
 }
@@ -115,7 +115,8 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
   // Within the tolerance of a consistent height the water table just above
   // the slab still lies on step 3.
   const bool case3 = wet && zws > sgl(H1 + H2) &&
-                     (zws <= sgl(H1 + H2 + H3) || zw - (H1 + H2 + H3) <= kGeometryTolerance);
+                     (zws <= sgl(H1 + H2 + H3) ||
+                      WithinAMillimetre(zw - (H1 + H2 + H3), {zws, in.H, in.h1, in.H1, in.H2, in.H3}));
   if (wet && !case1 && !case2 && !case3)
     return fail(
         "地下水位 h1 高于墙趾而低于第三级斜面底（墙身总高 H 大于 H1 + H2 + H3 + H4），"
@@ -256,7 +257,8 @@ SemiGravityResults SemiGravityWallCase(const SemiGravityInputs& in, float waterS
   const float t3 = sgl(H3 + H4);
   const bool dryStem = t3 >= in.h1;
   const bool sc1 = zws <= in.H1;
-  const bool sc2 = zws > in.H1 && (zws <= sgl(H1 + H2) || (!dryStem && zw - (H1 + H2) <= kGeometryTolerance));
+  const bool sc2 = zws > in.H1 && (zws <= sgl(H1 + H2) ||
+                                   (!dryStem && WithinAMillimetre(zw - (H1 + H2), {zws, in.H, in.h1, in.H1, in.H2})));
   if (!dryStem && !sc1 && !sc2)
     return fail(
         "地下水位 h1 高于底板顶面而低于第二级斜面底（墙身总高 H 大于 H1 + H2 + H3 + H4），"

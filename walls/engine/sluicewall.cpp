@@ -85,19 +85,6 @@ std::string Steel(SectionSteel& s, float t, double N, double M, const SluiceWall
   return std::string();
 }
 
-// The distance from one single to the next above it.
-double Ulp(float x) {
-  const float a = std::fabs(x);
-  return static_cast<double>(std::nextafter(a, std::numeric_limits<float>::infinity())) - a;
-}
-
-// How far a level h1 typed equal to H1 + H2 can lie from their sum H once
-// all are singles: half a unit in the last place of each typed value and of
-// the sum.
-double TypedSumRounding(float h1, float H1, float H2, float H) {
-  return (Ulp(h1) + Ulp(H1) + Ulp(H2) + Ulp(H)) / 2.0;
-}
-
 void AddField(std::string& line, const std::string& text) {
   if (!line.empty() || text.empty()) line += ",";
   line += text;
@@ -121,12 +108,15 @@ SluiceWallResults SluiceWallCase(const SluiceWallInputs& in) {
   // The water table: a level typed equal to the wall height (h1 = H1 + H2
   // as typed) lies a rounding of the singles above or below the sum H, and
   // is at the top, S = 0. Above the top, as the retaining walls take their
-  // heights, only more than a millimetre counts; below it, anything more
-  // than that rounding is a dry layer of its own.
+  // heights, only more than a millimetre counts, the millimetre typed as
+  // h1 = H1 + H2 + 0.001 with the same rounding of the singles (on a wall
+  // over about 8 m that rounding is more than the fixed slack); below it,
+  // anything more than that rounding is a dry layer of its own.
   const double above = static_cast<double>(in.h1) - r.H;
-  if (above > kGeometryTolerance)
+  const double rounding = TypedRounding({in.h1, in.H1, in.H2, r.H});
+  if (!WithinAMillimetre(above, {in.h1, in.H1, in.H2, r.H}))
     return fail("地下水位 h1 高于墙顶（h1 > H1 + H2），超出计算方法的范围。未进行计算。");
-  const float h1f = above >= -TypedSumRounding(in.h1, in.H1, in.H2, r.H) ? r.H : in.h1;
+  const float h1f = above >= -rounding ? r.H : in.h1;
 
   const float phi = r.friction.phiUsed;
   r.Ka = RankineCoefficient(phi);

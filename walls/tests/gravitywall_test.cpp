@@ -264,6 +264,15 @@ TEST(GravityWallCase, GeometryThatDoesNotAddUpWarns) {
   in.B = 4.0f;
   in.H = 4.99f;
   EXPECT_NE(GravityWallCase(in, NoWaterStop).warning.find("H1 + H2 + H3"), std::string::npos);
+  // A millimetre on a 16 m wall is within it too: 16.051 − (2.3 + 13.15 +
+  // 0.6) is 0.0010010 as singles, more than the fixed slack; 1.2 mm is not.
+  in.H1 = 2.3f;
+  in.H2 = 13.15f;
+  in.H3 = 0.6f;
+  in.H = 16.051f;
+  EXPECT_EQ(GravityWallCase(in, NoWaterStop).warning, "");
+  in.H = 16.0512f;
+  EXPECT_NE(GravityWallCase(in, NoWaterStop).warning.find("H1 + H2 + H3"), std::string::npos);
 }
 
 TEST(GravityWallCase, InputsOutsideTheMethodGiveMessages) {

@@ -277,6 +277,17 @@ TEST(SemiGravityWallCase, GeometryThatDoesNotAddUpWarns) {
   EXPECT_EQ(SemiGravityWallCase(in, NoWaterStop).warning, "");
   in.H = 6.1f;
   EXPECT_NE(SemiGravityWallCase(in, NoWaterStop).warning.find("H1 + H2 + H3 + H4"), std::string::npos);
+  // A millimetre on a 16 m wall is within it too: 16.051 − (2.3 + 11.65 +
+  // 1.5 + 0.6) is 0.0010010 as singles, more than the fixed slack; 1.2 mm
+  // is not.
+  in.H1 = 2.3f;
+  in.H2 = 11.65f;
+  in.H3 = 1.5f;
+  in.H4 = 0.6f;
+  in.H = 16.051f;
+  EXPECT_EQ(SemiGravityWallCase(in, NoWaterStop).warning.find("H1 + H2 + H3 + H4"), std::string::npos);
+  in.H = 16.0512f;
+  EXPECT_NE(SemiGravityWallCase(in, NoWaterStop).warning.find("H1 + H2 + H3 + H4"), std::string::npos);
 }
 
 TEST(SemiGravityWallCase, InputsOutsideTheMethodGiveMessages) {

@@ -284,6 +284,41 @@ TEST(SluiceWallCase, WaterTableTypedAtTheTop) {
   }
 }
 
+// A millimetre above the top of a tall wall is the top as well: the
+// singles of H1, H2, their sum and h1 = H1 + H2 + 0.001 round by more than
+// the fixed slack there (16.211 − sgl(7.49 + 8.72) = 0.0010014 as singles).
+// The forces are those of water at the top (reference script, "top", the
+// example wall with these heights); 1.2 mm above is still above the wall.
+TEST(SluiceWallCase, AMillimetreAboveTheTopOfATallWallIsTheTop) {
+  struct Case {
+    float H1, H2, h1;
+    double Nm, Mm, Nb, Mb;
+  };
+  const Case cases[] = {
+      {7.49f, 8.72f, 16.211f, 82.4157041, 1183.34389, 292.272, 9469.59904},
+      {0.23f, 8.48f, 8.711f, 60.3607712, 183.95779, 160.08, 1470.27372},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.h1);
+    SluiceWallInputs in = Wall(c.h1);
+    in.H1 = c.H1;
+    in.H2 = c.H2;
+    ASSERT_GT(static_cast<double>(c.h1) - static_cast<float>(static_cast<double>(c.H1) + c.H2), kGeometryTolerance);
+    const SluiceWallResults r = SluiceWallCase(in);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.S, 0.0f);
+    EXPECT_EQ(r.waterCase, SluiceWaterCase::Straight);
+    EXPECT_DOUBLE_EQ(r.Nm, std::floor(c.Nm * 100 + 0.5) / 100);
+    EXPECT_DOUBLE_EQ(r.Mm, std::floor(c.Mm * 100 + 0.5) / 100);
+    EXPECT_DOUBLE_EQ(r.Nb, std::floor(c.Nb * 100 + 0.5) / 100);
+    EXPECT_DOUBLE_EQ(r.Mb, std::floor(c.Mb * 100 + 0.5) / 100);
+    in.h1 = c.h1 + 0.0002f;
+    const SluiceWallResults over = SluiceWallCase(in);
+    EXPECT_FALSE(over.ok);
+    EXPECT_NE(over.message.find("h1 > H1 + H2"), std::string::npos) << over.message;
+  }
+}
+
 TEST(SluiceWallCase, InputsOutsideTheMethodGiveMessages) {
   struct Case {
     const char* name;

@@ -671,6 +671,13 @@ TEST_F(KetrovaWindows, SluiceWallShowsTheSteelToFifteenDigits) {
   Click(f6, "Command1");
   EXPECT_EQ(TextOf(f6, "Message"), "");
   EXPECT_EQ(Boxes(f6, 20, 24), QStringList({"457.78", "107.6", "0.8", "33.0222487814149", "0"}));
+
+  // A millimetre above the top of a 16.21 m wall, h1 = 7.49 + 8.72 + 0.001:
+  // the top as well (the forces of water there, by the reference script).
+  Fill(f6, {"0.4", "0.8", "7.49", "8.72", "30", "0", "16.211", "2", "18", "10", "1100", "130", "31000", "1.6"});
+  Click(f6, "Command1");
+  EXPECT_EQ(TextOf(f6, "Message"), "");
+  EXPECT_EQ(Boxes(f6, 20, 22), QStringList({"9469.6", "292.27", "0.8"}));
 }
 
 TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {

@@ -134,7 +134,9 @@ if __name__ == '__main__':
         print('   crack', crack(s, Rg, Rf, 1.2, 9, 0, 0))
 
     # Water at the top of the wall: h1 = H1 + H2 as typed, S = 0.
-    for H1, H2 in ((0.9, 2.3), (1.2, 4.7), (1.2, 3.9)):
+    # The last two: tall walls typed a millimetre above the top (h1 = H1 +
+    # H2 + 0.001), which is the top; their forces are those of water there.
+    for H1, H2 in ((0.9, 2.3), (1.2, 4.7), (1.2, 3.9), (7.49, 8.72), (0.23, 8.48)):
         g = dict(G, H1=H1, H2=H2)
         H = H1 + H2
         Ka, (tm, Nm, Mm), (tb, Nb, Mb) = forces(g, H)
