@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace brasselt {
@@ -20,6 +21,8 @@ constexpr const char* kNoConvergence =
 constexpr const char* kWebSideCompressed =
     "偏心距增大后轴向力作用点位于受拉钢筋合力点处或其外侧（e ≤ 0），受压区不在翼缘一侧，"
     "不能按翼缘位于受压区的 T 形截面计算，未得出计算成果。";
+constexpr const char* kTooSlender =
+    "构件长细比 l0/h 过大（ζ2 = 1.15 - 0.01·l0/h 不大于 0），偏心距增大系数公式不适用，未进行计算。";
 constexpr const char* kOutOfRange = "计算数值超出单精度数值范围，未得出计算成果，请检查输入数据。";
 
 EccentricResult Failure(std::string message) { return FailedResult<EccentricResult>(std::move(message)); }
@@ -56,6 +59,7 @@ struct Mat {
 struct Eccentricities {
   float e0c = 0, z1 = 0, z2 = 0, eta = 0, e = 0, ec = 0;
   bool large = false;
+  bool tooSlender = false;  // ζ2 ≤ 0: η would fall to 1 or below
 };
 
 Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, float ac, float l0,
@@ -73,19 +77,29 @@ Eccentricities CompressionEccentricities(float e0, float h, float h0, float a, f
   const double slender = static_cast<double>(l0) / h;
   k.z2 = sgl(1.15 - 0.01 * slender);
   if (sgl(slender) < 15) k.z2 = 1;
+  // From l0/h = 115 on, ζ2 is no longer positive and η no longer above 1:
+  // a negative η would turn the eccentricity round. Such a member lies
+  // outside the method.
+  k.tooSlender = !(k.z2 > 0);
   k.eta = sgl(1 + slender * slender * k.z1 * k.z2 * h0 / 1400 / k.e0c);
   if (sgl(slender) <= 8) k.eta = 1;
-  k.e = sgl(static_cast<double>(k.eta) * e0 + yt - a);
+  const double magnified = static_cast<double>(k.eta) * e0;  // η·e0, with the sign of e0
+  k.e = sgl(magnified + yt - a);
   // Large or small eccentricity by the magnified eccentricity η·e0, the one
   // the design carries in e: a slender member whose own e0 lies within
   // 0.3·h0 but whose η·e0 lies beyond it bends as a large-eccentricity
   // member, and designing it as a small one leaves the section short.
-  k.large = sgl(static_cast<double>(k.eta) * e0) > sgl(0.3 * h0);
+  k.large = sgl(magnified) > sgl(0.3 * h0);
   k.e = sgl(RoundTo(k.e, 2));
   k.eta = sgl(RoundTo(k.eta, 3));
   // e', N about A's: beyond it by η·e0 − yc + a' (= e − h0 + a') where the
   // eccentricity is large, between the layers by yc − a' − e0 where small.
-  k.ec = k.large ? sgl(static_cast<double>(k.e) - h0 + ac) : sgl(yc - ac - e0);
+  // The far side is checked with N where it lies nearest the far steel: at
+  // e0 itself where the magnification carries N away from it, at η·e0 where
+  // a negative e0 (N on the web side of a T section's centroid) is carried
+  // towards it. Taking e0 there would leave the far side short of what the
+  // magnified force asks, and the section short of the axial force.
+  k.ec = k.large ? sgl(static_cast<double>(k.e) - h0 + ac) : sgl(yc - ac - std::min<double>(e0, magnified));
   return k;
 }
 
@@ -289,6 +303,7 @@ EccentricResult RectEccentricCase(const RectEccentricInputs& in, const MemberSta
     r.l0 = sgl(k * in.L);
   }
   const Eccentricities k = CompressionEccentricities(r.e0, h, h0, a, ac, r.l0, bd * h, gd, Np, m, h / 2.0, h / 2.0);
+  if (k.tooSlender) return Failure(kTooSlender);
   r.eta = k.eta;
   r.e = k.e;
   r.small = !k.large;
@@ -431,6 +446,7 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
     r.e0 = sgl(RoundTo(static_cast<double>(Mp) / Np - h / 2.0 + yc, 2));
     r.l0 = sgl(k * in.L);
     const Eccentricities ecc = CompressionEccentricities(r.e0, h, h0, a, ac, r.l0, area, gd, Np, m, yt, yc);
+    if (ecc.tooSlender) return Failure(kTooSlender);
     r.eta = ecc.eta;
     r.e = ecc.e;
     r.small = !ecc.large;

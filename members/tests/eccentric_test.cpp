@@ -893,3 +893,61 @@ TEST(EccentricRatios, TheRatioIsRoundedNotASingleOfIt) {
 
 }  // namespace
 }  // namespace brasselt
+
+namespace brasselt {
+namespace {
+
+// A negative e0 that η carries towards the far steel: the far side is
+// checked by (6.3.2-5) with N where it then lies, e' = yc − a' − η·e0, not at
+// the unmagnified e0 (which the check keeps where e0 ≥ 0, the magnification
+// carrying N away from that side). Python, C30, Ⅱ, both ends hinged, b 40,
+// h 120, L 2400, b'f 80, h'f 15, a = a' = 5, M 50, N 9000, γd 1.2: A = 5400,
+// yt = 65.833, yc = 54.167, e0 = 0.556 − 60 + 54.167 = −5.28, l0/h = 20,
+// ζ1 = 0.375, ζ2 = 0.95, η = 3.2169, e = 43.85; the force test passes at
+// x = 144.63 > h (x = h with the note); A's at x = h = 22.75; e' =
+// 54.167 − 5 + 16.985 = 66.152, As = (10.8e6·66.152 − 100·15·40·120·(115 −
+// 60))/(310·110·100) = 93.385. With e' from e0 (54.447) As would be 56.31,
+// and the section would not carry γd·N even wholly compressed:
+// 100·(15·5400 + 310·(22.75 + 56.31)) = 10.55e6 N < 10.8e6 N.
+TEST(TSectionEccentric, TheFarSideOfANegativeEccentricityTakesTheMagnifiedForce) {
+  const auto r = TSectionEccentricCase(TSec(40, 120, 2400, 80, 15, 5, 5, 50, 9000), State({.concrete = C30}));
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_FLOAT_EQ(r.e0, -5.28f);
+  EXPECT_FLOAT_EQ(r.eta, 3.217f);
+  EXPECT_FLOAT_EQ(r.e, 43.85f);
+  EXPECT_TRUE(r.small);
+  EXPECT_EQ(r.zoneNote, 2);
+  EXPECT_NEAR(r.computedX, 144.63, 0.06);
+  EXPECT_FLOAT_EQ(r.x, 120);
+  EXPECT_FLOAT_EQ(r.Asc, 22.75f);
+  EXPECT_EQ(r.farSteelNote, 5);
+  EXPECT_NEAR(r.As, 93.385, 0.002);
+  EXPECT_EQ(Boxes(r)["Text20"], "93.38");
+  const double GN = 1.2 * 9000 * 1000;
+  EXPECT_GE(100 * (15.0 * 5400 + 310 * (r.Asc + r.As)), GN);  // wholly compressed
+  EXPECT_LT(100 * (15.0 * 5400 + 310 * (r.Asc + 56.31)), GN);
+  const Section sec{40, 115, 5, 5, 15, 310, 310, 0.544, 80, 15};
+  EXPECT_GE(CapacityRatio(sec, r.As, r.Asc, 1.2 * 9000, 43.85), 1.0);
+  EXPECT_EQ(CapacityRatio(sec, 56.31, r.Asc, 1.2 * 9000, 43.85), 0);  // the axial force is beyond it
+}
+
+// From l0/h = 115 on ζ2 = 1.15 − 0.01·l0/h is no longer positive and η would
+// fall below 1 (negative beyond): refused in both windows. l0/h = 114 still
+// computes, with ζ2 = 0.01 and η > 1.
+TEST(EccentricCompression, AMemberTooSlenderForTheEccentricityFactorIsRefused) {
+  const auto rect = [](float L) {
+    return RectEccentricCase(Rect(30, 46, L, 4, 4, 100, 500), State({}), RectEccentricCompression);
+  };
+  const auto tsec = [](float L) { return TSectionEccentricCase(TSec(30, 80, L, 50, 8, 4, 4, 200, 1000), State({})); };
+  for (const EccentricResult& r : {rect(5800), tsec(9280)}) {
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("长细比"), std::string::npos) << r.error;
+  }
+  for (const EccentricResult& r : {rect(5700), tsec(9120)}) {
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_GT(r.eta, 1);
+  }
+}
+
+}  // namespace
+}  // namespace brasselt
