@@ -678,6 +678,7 @@ TEST_F(KetrovaWindows, SluiceWallShowsTheSteelToFifteenDigits) {
   Click(f6, "Command1");
   EXPECT_EQ(TextOf(f6, "Message"), "");
   EXPECT_EQ(Boxes(f6, 20, 22), QStringList({"9469.6", "292.27", "0.8"}));
+  SaveWindowPng(f6, "ketrova-Form6-tall-wall");
 }
 
 TEST_F(KetrovaWindows, SluiceCrackCheckWithoutASectionFile) {
