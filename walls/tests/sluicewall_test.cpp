@@ -230,6 +230,18 @@ TEST(SluiceWallCase, SmallEccentricityNeedsNoCompressionSteel) {
   EXPECT_EQ(forces.substr(0, forces.find(",1.2,")), "3.37,36,1,9.3,0,28.52,83.4");
 }
 
+// The results of a wall whose water table is at its top (S = 0), with the
+// forces of the reference script before their rounding to 0.01.
+void ExpectWaterAtTheTop(const SluiceWallResults& r, double Nm, double Mm, double Nb, double Mb) {
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.S, 0.0f);
+  EXPECT_EQ(r.waterCase, SluiceWaterCase::Straight);
+  EXPECT_DOUBLE_EQ(r.Nm, std::floor(Nm * 100 + 0.5) / 100);
+  EXPECT_DOUBLE_EQ(r.Mm, std::floor(Mm * 100 + 0.5) / 100);
+  EXPECT_DOUBLE_EQ(r.Nb, std::floor(Nb * 100 + 0.5) / 100);
+  EXPECT_DOUBLE_EQ(r.Mb, std::floor(Mb * 100 + 0.5) / 100);
+}
+
 // A water table typed at the top of the wall, h1 = H1 + H2: the single sum H
 // lies a rounding above or below the typed h1; the level is at the top all
 // the same (S = 0), with the forces of water at the top (reference script,
@@ -255,13 +267,7 @@ TEST(SluiceWallCase, WaterTableTypedAtTheTop) {
     in.H2 = c.H2;
     ASSERT_NE(static_cast<float>(static_cast<double>(c.H1) + c.H2), c.h1);  // the rounding is there
     const SluiceWallResults r = SluiceWallCase(in);
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(r.S, 0.0f);
-    EXPECT_EQ(r.waterCase, SluiceWaterCase::Straight);
-    EXPECT_DOUBLE_EQ(r.Nm, std::floor(c.Nm * 100 + 0.5) / 100);
-    EXPECT_DOUBLE_EQ(r.Mm, std::floor(c.Mm * 100 + 0.5) / 100);
-    EXPECT_DOUBLE_EQ(r.Nb, std::floor(c.Nb * 100 + 0.5) / 100);
-    EXPECT_DOUBLE_EQ(r.Mb, std::floor(c.Mb * 100 + 0.5) / 100);
+    ExpectWaterAtTheTop(r, c.Nm, c.Mm, c.Nb, c.Mb);
     EXPECT_NEAR(r.steel[0].As, c.As1, 1e-5);
     EXPECT_NEAR(r.steel[1].As, c.As2, 1e-5);  // K = 1.6 as a single
 
@@ -305,13 +311,7 @@ TEST(SluiceWallCase, AMillimetreAboveTheTopOfATallWallIsTheTop) {
     in.H2 = c.H2;
     ASSERT_GT(static_cast<double>(c.h1) - static_cast<float>(static_cast<double>(c.H1) + c.H2), kGeometryTolerance);
     const SluiceWallResults r = SluiceWallCase(in);
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(r.S, 0.0f);
-    EXPECT_EQ(r.waterCase, SluiceWaterCase::Straight);
-    EXPECT_DOUBLE_EQ(r.Nm, std::floor(c.Nm * 100 + 0.5) / 100);
-    EXPECT_DOUBLE_EQ(r.Mm, std::floor(c.Mm * 100 + 0.5) / 100);
-    EXPECT_DOUBLE_EQ(r.Nb, std::floor(c.Nb * 100 + 0.5) / 100);
-    EXPECT_DOUBLE_EQ(r.Mb, std::floor(c.Mb * 100 + 0.5) / 100);
+    ExpectWaterAtTheTop(r, c.Nm, c.Mm, c.Nb, c.Mb);
     in.h1 = c.h1 + 0.0002f;
     const SluiceWallResults over = SluiceWallCase(in);
     EXPECT_FALSE(over.ok);
