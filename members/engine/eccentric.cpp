@@ -424,9 +424,8 @@ EccentricResult TSectionEccentricCase(const TSectionEccentricInputs& in, const M
   // The first pass takes the T section; where its compression zone lies
   // within the flange, a second pass takes the rectangle b'f wide.
   for (int pass = 0; pass < 2; ++pass) {
+    // Only a section with a flange (h'f > 0, so b'f ≥ b) comes to the second.
     const bool rect = pass == 1;
-    // A rectangle b'f wide narrower than the web is no section.
-    if (rect && !(bfc >= in.b)) return Failure(kNarrowFlange);
     const float b = rect ? bfc : in.b;
     const double bd = b, hfc = rect ? 0.0 : in.hfc, over = rect ? 0.0 : static_cast<double>(bfc) - in.b;
     const float minArea = sgl(static_cast<double>(rhoMin) * b * h0 / 100);
